@@ -1,0 +1,90 @@
+#include "cli/options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace cli {
+namespace {
+
+constexpr int kZoneItems = 27;
+constexpr int kLocalApparentTime = 26;
+constexpr int kNoZone = -1;
+
+// The time-zone list's index for --zone: GMT offsets -12 to 13 are items
+// 0 to 25, "LAT" the last item, "none" no selection.
+int ZoneIndex(std::string_view text) {
+  if (text == "LAT") return kLocalApparentTime;
+  if (text == "none") return kNoZone;
+  int offset = 0;
+  const char* first = text.data();
+  const char* last = first + text.size();
+  if (!text.empty() && text.front() == '+') ++first;
+  auto [end, ec] = std::from_chars(first, last, offset);
+  if (text.empty() || ec != std::errc() || end != last || offset < -12 || offset > 13) {
+    throw UsageError("--zone takes a GMT offset from -12 to 13, LAT or none, not '" +
+                     std::string(text) + "'");
+  }
+  return offset + 12;
+}
+
+// Splits "--name=value"; false when the argument has another name.
+bool Value(std::string_view arg, std::string_view name, std::string* value) {
+  if (arg.size() <= name.size() || arg.substr(0, name.size()) != name || arg[name.size()] != '=') {
+    return false;
+  }
+  *value = std::string(arg.substr(name.size() + 1));
+  return true;
+}
+
+}  // namespace
+
+std::string UsageText() {
+  return "usage: ziradadozo-rezudor-dxf [--long-deg=TEXT] [--long-min=TEXT] [--long-sec=TEXT]\n"
+         "                              [--lat-deg=TEXT] [--lat-min=TEXT] [--lat-sec=TEXT]\n"
+         "                              [--zone=OFFSET|LAT|none] [--dst] [-v] -o FILE\n"
+         "Writes the DXF drawing of a horizontal sundial for one site.\n"
+         "  --long-*  longitude degrees, minutes, seconds (west positive; '-' in degrees: east)\n"
+         "  --lat-*   latitude degrees, minutes, seconds (north positive; '-' in degrees: south)\n"
+         "  --zone    GMT offset in whole hours, -12 to 13 (default 0); LAT for local\n"
+         "            apparent time; none for no zone selected\n"
+         "  --dst     the dial reads daylight saving time\n"
+         "  -v        print each status text as it happens\n"
+         "  -o FILE   the drawing to write\n";
+}
+
+Options ParseOptions(const std::vector<std::string>& args) {
+  Options options;
+  design::DesignInputs& in = options.inputs;
+  in.longitude = {"0", "0", "0"};
+  in.latitude = {"51", "32", "0.0"};
+  in.zone = {12, kZoneItems, false};
+  bool haveOutput = false;
+  std::string zone;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "-v") {
+      options.verbose = true;
+    } else if (arg == "--dst") {
+      in.zone.daylightSaving = true;
+    } else if (arg == "-o") {
+      if (i + 1 == args.size()) throw UsageError("-o needs a file name");
+      in.fileName = args[++i];
+      haveOutput = true;
+    } else if (Value(arg, "--zone", &zone)) {
+      in.zone.itemIndex = ZoneIndex(zone);
+    } else if (!(Value(arg, "--long-deg", &in.longitude.degrees) ||
+                 Value(arg, "--long-min", &in.longitude.minutes) ||
+                 Value(arg, "--long-sec", &in.longitude.seconds) ||
+                 Value(arg, "--lat-deg", &in.latitude.degrees) ||
+                 Value(arg, "--lat-min", &in.latitude.minutes) ||
+                 Value(arg, "--lat-sec", &in.latitude.seconds))) {
+      throw UsageError("unknown option '" + arg + "'");
+    }
+  }
+  if (!haveOutput && !options.help) throw UsageError("missing -o FILE");
+  return options;
+}
+
+}  // namespace cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "design/design_inputs.h"
+#include "design/drawing_context.h"
+
+namespace design {
+
+// The hour-line stage: for every clock hour that can see the sun at the
+// site, its line from the foot of the style to the edge of the dial plate
+// and its number just outside the plate; then the table of the lines'
+// angles. Latitude and longitude in degrees, north and west positive.
+void DrawHourLines(DrawingContext& context, double latitude, double longitude,
+                   const ZoneChoice& zone);
+
+}  // namespace design

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "dxf/drawing_sink.h"
+
+namespace dxf {
+
+// A drawing that collects entities and can be saved as one file.
+class DrawingDocument : public DrawingSink {
+ public:
+  // The bytes of the finished file.
+  virtual std::string Bytes() const = 0;
+};
+
+}  // namespace dxf

@@ -1,0 +1,21 @@
+#include "platform/line_buffer.h"
+
+#include "platform/atomic_file.h"
+
+namespace platform {
+
+std::string LineBuffer::Text() const {
+  std::size_t size = 0;
+  for (const std::string& line : lines_) size += line.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : lines_) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+void LineBuffer::SaveToFile(const std::string& path) const { ReplaceFileAtomically(path, Text()); }
+
+}  // namespace platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// An ordered list of text lines that is only ever appended to, saved as one
+// block in which every line ends in CR LF.
+class LineBuffer {
+ public:
+  void Add(std::string line) { lines_.push_back(std::move(line)); }
+  const std::vector<std::string>& Lines() const { return lines_; }
+  std::size_t Count() const { return lines_.size(); }
+
+  // The lines joined, each followed by CR LF, the last one included.
+  std::string Text() const;
+
+  // Replaces the file at `path` with Text(), atomically; throws FileError.
+  void SaveToFile(const std::string& path) const;
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+}  // namespace platform
