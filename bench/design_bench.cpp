@@ -1,0 +1,131 @@
+// How long a design takes next to the plain work of writing its bytes.
+//   DesignRun        the whole run for the default site: compute, format, save
+//   DesignNoSave     the same run up to the finished bytes, nothing written
+//   PlainWrite       one open-write-close of the same bytes in the same folder
+//   ToolProcess      ziradadozo-rezudor-dxf from start to exit
+//   CatProcess       cat copying the same drawing, from start to exit
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "design/design_run.h"
+#include "design/fixed_frame.h"
+#include "design/hour_lines.h"
+#include "dxf/dxf_writer.h"
+
+extern char** environ;
+
+namespace {
+
+class QuietStatus : public design::StatusLine {
+ public:
+  void ShowStatus(const std::string&, bool) override {}
+};
+
+const std::string& BenchFolder() {
+  static const std::string folder = [] {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zrd-bench-XXXXXX").string();
+    return std::string(::mkdtemp(pattern.data()));
+  }();
+  return folder;
+}
+
+design::DesignInputs DefaultSite() {
+  return {{"0", "0", "0"}, {"51", "32", "0.0"}, {12, 27, false}, BenchFolder() + "/dial.dxf"};
+}
+
+std::string DefaultSiteBytes() {
+  dxf::DxfWriter dxf;
+  design::Pen pen;
+  design::DrawingContext context{dxf, pen, std::numbers::pi / 180};
+  const double latitude = 51 + 32.0 / 60;
+  dxf.WriteDxfHeader();
+  design::DrawFixedFrame(context, latitude);
+  design::DrawHourLines(context, latitude, 0, {12, 27, false});
+  dxf.WriteDxfFooter();
+  return dxf.Bytes();
+}
+
+void DesignRun(benchmark::State& state) {
+  QuietStatus status;
+  design::Pen pen;
+  const design::DesignInputs inputs = DefaultSite();
+  for (auto _ : state) {
+    if (design::RunDesign(inputs, ".", status, pen) != design::DesignOutcome::Finished) {
+      state.SkipWithError("design run failed");
+    }
+  }
+}
+
+void DesignNoSave(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(DefaultSiteBytes());
+}
+
+void PlainWrite(benchmark::State& state) {
+  const std::string bytes = DefaultSiteBytes();
+  const std::string path = BenchFolder() + "/plain.dxf";
+  for (auto _ : state) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+      state.SkipWithError("write failed");
+    }
+    ::close(fd);
+  }
+}
+
+void RunProcess(benchmark::State& state, std::vector<std::string> args, const char* stdoutPath) {
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, stdoutPath, O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  for (auto _ : state) {
+    pid_t pid = 0;
+    int status = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0 ||
+        ::waitpid(pid, &status, 0) != pid || status != 0) {
+      state.SkipWithError("process failed");
+    }
+  }
+  posix_spawn_file_actions_destroy(&actions);
+}
+
+void ToolProcess(benchmark::State& state) {
+  RunProcess(state, {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf"}, "/dev/null");
+}
+
+void CatProcess(benchmark::State& state) {
+  const std::string source = BenchFolder() + "/source.dxf";
+  design::DesignInputs inputs = DefaultSite();
+  inputs.fileName = source;
+  QuietStatus status;
+  design::Pen pen;
+  design::RunDesign(inputs, ".", status, pen);
+  const std::string copy = BenchFolder() + "/copy.dxf";
+  RunProcess(state, {"/bin/cat", source}, copy.c_str());
+}
+
+}  // namespace
+
+BENCHMARK(DesignRun);
+BENCHMARK(DesignNoSave);
+BENCHMARK(PlainWrite);
+BENCHMARK(ToolProcess)->UseRealTime();
+BENCHMARK(CatProcess)->UseRealTime();
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  std::filesystem::remove_all(BenchFolder());
+  return 0;
+}
