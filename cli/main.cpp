@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "design/design_run.h"
 #include "platform/number_text.h"
+#include "svg/svg_document.h"
 
 namespace {
 
@@ -24,6 +25,12 @@ class ConsoleStatus : public design::StatusLine {
   bool echo_;
   std::string last_;
 };
+
+std::vector<design::CompanionOutput> Companions(const cli::Options& options,
+                                                svg::SvgDocument& picture) {
+  if (!options.svgFileName) return {};
+  return {{&picture, *options.svgFileName}};
+}
 
 }  // namespace
 
@@ -43,8 +50,12 @@ int main(int argc, char** argv) {
   }
   ConsoleStatus status(options.verbose);
   design::Pen pen;
+  svg::SvgDocument picture(options.gnomonLength);
+  const design::DxfOutput dxfOutput =
+      options.writeDxf ? design::DxfOutput::ToFileName : design::DxfOutput::None;
   const design::DesignOutcome outcome =
-      design::RunDesign(options.inputs, platform::DecimalSeparator(), status, pen);
+      design::RunDesign(options.inputs, platform::DecimalSeparator(), status, pen,
+                        Companions(options, picture), dxfOutput);
   if (outcome != design::DesignOutcome::Finished) {
     std::fprintf(stderr, "%s\n", status.Last().c_str());
     return 1;

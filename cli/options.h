@@ -1,16 +1,24 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "design/design_inputs.h"
+#include "svg/print_length.h"
 
 namespace cli {
 
 // What the command line asks for.
 struct Options {
   design::DesignInputs inputs;
+  // -o was given: the DXF drawing goes to inputs.fileName.
+  bool writeDxf = false;
+  // --svg: where the picture of the drawing goes.
+  std::optional<std::string> svgFileName;
+  // --gnomon-length: the printed length of one drawing unit in the picture.
+  svg::PrintLength gnomonLength;
   bool verbose = false;
   bool help = false;
 };

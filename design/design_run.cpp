@@ -24,13 +24,10 @@ dxf::TeeSink DrawInto(dxf::DxfWriter& dxf, const std::vector<CompanionOutput>& c
   return dxf::TeeSink(std::move(sinks));
 }
 
-void Save(const dxf::DxfWriter& dxf, const std::string& fileName,
+void Save(const dxf::DxfWriter& dxf, const std::string& fileName, DxfOutput dxfOutput,
           const std::vector<CompanionOutput>& companions) {
-  if (companions.empty()) {
-    dxf.DxfLines().SaveToFile(fileName);
-    return;
-  }
-  std::vector<platform::FileContent> files{{fileName, dxf.Bytes()}};
+  std::vector<platform::FileContent> files;
+  if (dxfOutput == DxfOutput::ToFileName) files.push_back({fileName, dxf.Bytes()});
   for (const CompanionOutput& companion : companions) {
     files.push_back({companion.path, companion.document->Bytes()});
   }
@@ -41,7 +38,7 @@ void Save(const dxf::DxfWriter& dxf, const std::string& fileName,
 
 DesignOutcome RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
                         StatusLine& status, Pen& pen,
-                        const std::vector<CompanionOutput>& companions) {
+                        const std::vector<CompanionOutput>& companions, DxfOutput dxfOutput) {
   try {
     status.ShowStatus(kStartingCalculations, true);
     dxf::DxfWriter dxf;
@@ -65,7 +62,7 @@ DesignOutcome RunDesign(const DesignInputs& inputs, std::string_view decimalSepa
     dxf.WriteDxfFooter();
 
     status.ShowStatus(kSavingDxfFile, true);
-    Save(dxf, inputs.fileName, companions);
+    Save(dxf, inputs.fileName, dxfOutput, companions);
     status.ShowStatus(kFinished, false);
     return DesignOutcome::Finished;
   } catch (...) {

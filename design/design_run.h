@@ -26,12 +26,19 @@ struct CompanionOutput {
   std::string path;
 };
 
+// Whether a finished run saves the DXF file to inputs.fileName. The window
+// always does; a caller that wants only companion pictures says so here, so
+// that an empty file name can never silently mean "no file".
+enum class DxfOutput { ToFileName, None };
+
 // The whole of "Go!": reads and checks the coordinates, draws the frame and
-// the hour lines, and saves the drawing to inputs.fileName (and every
-// companion to its path). Nothing is saved unless the run finishes; no
-// failure escapes, each ends in a status text.
+// the hour lines, and saves the drawing to inputs.fileName (unless told not
+// to) and every companion to its path, replacing none of them until all are
+// written. Nothing is saved unless the run finishes; no failure escapes,
+// each ends in a status text.
 DesignOutcome RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
                         StatusLine& status, Pen& pen,
-                        const std::vector<CompanionOutput>& companions = {});
+                        const std::vector<CompanionOutput>& companions = {},
+                        DxfOutput dxfOutput = DxfOutput::ToFileName);
 
 }  // namespace design

@@ -108,12 +108,14 @@ class PendingReplacement {
     if (S_ISREG(info.st_mode)) {
       WriteTemp(info.st_mode & 07777, bytes);
     } else {
+      inPlace_ = true;
       inPlaceBytes_ = bytes;
     }
   }
   PendingReplacement(PendingReplacement&& other) noexcept
       : target_(std::move(other.target_)),
         temp_(std::exchange(other.temp_, {})),
+        inPlace_(other.inPlace_),
         inPlaceBytes_(other.inPlaceBytes_) {}
   PendingReplacement(const PendingReplacement&) = delete;
   PendingReplacement& operator=(const PendingReplacement&) = delete;
@@ -122,8 +124,11 @@ class PendingReplacement {
     if (!temp_.empty()) ::unlink(temp_.c_str());
   }
 
+  // Devices and pipes take their bytes at commit and cannot be undone.
+  bool WritesInPlace() const { return inPlace_; }
+
   void Commit() {
-    if (temp_.empty()) {
+    if (inPlace_) {
       WriteInPlace(target_, inPlaceBytes_);
       return;
     }
@@ -145,6 +150,7 @@ class PendingReplacement {
   std::string target_;
   std::string temp_;
   // Devices and pipes cannot be replaced; they take the bytes at commit.
+  bool inPlace_ = false;
   std::string_view inPlaceBytes_;
 };
 
@@ -158,7 +164,14 @@ void ReplaceFilesAtomically(const std::vector<FileContent>& files) {
   std::vector<PendingReplacement> pending;
   pending.reserve(files.size());
   for (const FileContent& file : files) pending.emplace_back(file.path, file.bytes);
-  for (PendingReplacement& replacement : pending) replacement.Commit();
+  // Writes that may still fail go first, so that no file has been replaced
+  // when one of them does.
+  for (PendingReplacement& replacement : pending) {
+    if (replacement.WritesInPlace()) replacement.Commit();
+  }
+  for (PendingReplacement& replacement : pending) {
+    if (!replacement.WritesInPlace()) replacement.Commit();
+  }
 }
 
 }  // namespace platform

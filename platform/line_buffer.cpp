@@ -1,7 +1,5 @@
 #include "platform/line_buffer.h"
 
-#include "platform/atomic_file.h"
-
 namespace platform {
 
 std::string LineBuffer::Text() const {
@@ -15,7 +13,5 @@ std::string LineBuffer::Text() const {
   }
   return text;
 }
-
-void LineBuffer::SaveToFile(const std::string& path) const { ReplaceFileAtomically(path, Text()); }
 
 }  // namespace platform

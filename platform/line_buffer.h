@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// An ordered list of text lines that is only ever appended to, saved as one
-// block in which every line ends in CR LF.
+// An ordered list of text lines that is only ever appended to, kept for
+// saving as one block in which every line ends in CR LF.
 class LineBuffer {
  public:
   void Add(std::string line) { lines_.push_back(std::move(line)); }
@@ -16,9 +16,6 @@ class LineBuffer {
 
   // The lines joined, each followed by CR LF, the last one included.
   std::string Text() const;
-
-  // Replaces the file at `path` with Text(), atomically; throws FileError.
-  void SaveToFile(const std::string& path) const;
 
  private:
   std::vector<std::string> lines_;

@@ -74,6 +74,9 @@ TEST_F(AtomicFile, ReplacesSeveralFilesOnlyWhenAllCanBeWritten) {
   EXPECT_EQ(ReadFile(first), "old a");
   EXPECT_EQ(folder.EntryCount(), 1u);
 
+  EXPECT_THROW(platform::ReplaceFilesAtomically({{first, "new a"}, {"/dev/full", "b"}}), FileError);
+  EXPECT_EQ(ReadFile(first), "old a");
+
   platform::ReplaceFilesAtomically({{first, "new a"}, {second, "new b"}});
   EXPECT_EQ(ReadFile(first), "new a");
   EXPECT_EQ(ReadFile(second), "new b");
