@@ -7,10 +7,13 @@
 
 namespace platform {
 
-// A settings file in INI form: "[Section]" lines, then "key=value" lines.
-// Opening reads nothing; every read looks at the file as it is now, and
-// every write changes one key and leaves every other line as it was,
-// replacing the file atomically.
+// A settings file in INI form: "[Section]" lines, then "key=value" lines,
+// in UTF-8. Opening reads nothing; every read looks at the file as it is
+// now, and every write changes one key and leaves every other line as it
+// was, replacing the file atomically. Section and key names compare without
+// regard to ASCII letter case; blanks around names and values are dropped
+// on reading, so a value without leading or trailing blanks reads back
+// exactly as written. platform/ini_text.h gives the layout rules in full.
 class IniFile {
  public:
   explicit IniFile(std::string fileName);
@@ -18,8 +21,8 @@ class IniFile {
   const std::string& FileName() const { return fileName_; }
 
   // The stored text, cut to its first 2047 characters; `defaultValue` when
-  // the file, section or key is missing. A key with an empty value reads as
-  // empty.
+  // the file, section or key is missing or the file cannot be read. A key
+  // with an empty value reads as empty.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
   // The stored integer (see ParseIniInteger); `defaultValue` when missing,
@@ -31,9 +34,14 @@ class IniFile {
 
   // Each write creates the file, section or key where missing. Throws
   // FileError("Unable to write to " + FileName()) when the file cannot be
-  // written; the file is then left as it was.
+  // written, or exists but cannot be read; the file is then left as it was.
+  // A value is one line: whatever follows a CR or LF in it is not stored.
+  // Throws std::invalid_argument for a section name holding "]" or a line
+  // break, or a key holding "=" or a line break or starting with "[" or ";".
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Decimal, with "-" when negative.
   void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+  // "1" or "0".
   void WriteBool(std::string_view section, std::string_view key, bool value);
 
  private:
@@ -43,8 +51,9 @@ class IniFile {
 // The integer grammar of stored values: leading blanks; then an optional
 // sign and decimal digits within the signed 32-bit range, or one of the
 // prefixes "$", "x", "X", "0x", "0X" and at most eight significant
-// hexadecimal digits giving the 32 bits; nothing after the digits. No sign
-// before a hexadecimal prefix. Anything else gives no value.
+// hexadecimal digits giving the 32 bits ("$FFFFFFFF" is -1); nothing after
+// the digits. No sign before a hexadecimal prefix. Anything else, the empty
+// text included, gives no value.
 std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
 }  // namespace platform
