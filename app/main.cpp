@@ -1,0 +1,19 @@
+// ziradadozo-rezudor-design: the desktop window that designs a horizontal
+// sundial and writes it as a DXF drawing.
+#include "app/application_title.h"
+#include "app/horizontal_form.h"
+#include "platform/gui/application.h"
+#include "platform/gui/error_display.h"
+
+int main(int argc, char** argv) {
+  platform::gui::Application application(argc, argv);
+  application.setApplicationName(QLatin1String(app::kApplicationTitle));
+  // Lets the desktop match the window to its launcher and icon.
+  application.setDesktopFileName(QStringLiteral("ziradadozo-rezudor-design"));
+  platform::gui::RunGuarded([&application] {
+    app::THorizontalForm HorizontalForm;
+    HorizontalForm.show();
+    application.exec();
+  });
+  return 0;
+}

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "gui_test_support.h"
+
+namespace {
+
+using app::THorizontalForm;
+
+// The name box of Qt's own file dialog.
+QLineEdit* NameBox(QWidget* dialog) {
+  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+class WindowDialogs : public WindowTest {};
+
+TEST_F(WindowDialogs, BrowseOffersTheFileAndTakesTheChosenOneWithItsExtension) {
+  THorizontalForm& form = OpenForm();
+  const QString folder = QString::fromStdString(folder_.Path());
+  form.FileName->setText(folder + "/old.dxf");
+  WhenModalShows([&](QWidget* modal) {
+    ASSERT_EQ(modal, form.SaveDialog1);
+    EXPECT_EQ(form.SaveDialog1->directory().absolutePath(), folder);
+    ASSERT_NE(NameBox(modal), nullptr);
+    EXPECT_EQ(NameBox(modal)->text(), "old.dxf");
+    NameBox(modal)->clear();
+    QTest::keyClicks(NameBox(modal), "new");
+    QTest::keyClick(NameBox(modal), Qt::Key_Return);
+  });
+  form.BrowseButton->click();
+  EXPECT_EQ(form.FileName->text(), folder + "/new.dxf");
+  EXPECT_EQ(folder_.EntryCount(), 0u);
+}
+
+TEST_F(WindowDialogs, CancellingBrowseKeepsTheFileName) {
+  THorizontalForm& form = OpenForm();
+  form.FileName->setText("somewhere/else.dxf");
+  WhenModalShows([&](QWidget* modal) {
+    ASSERT_NE(NameBox(modal), nullptr);
+    NameBox(modal)->setText("other");
+    form.SaveDialog1->reject();
+  });
+  form.BrowseButton->click();
+  EXPECT_EQ(form.FileName->text(), "somewhere/else.dxf");
+}
+
+TEST_F(WindowDialogs, BrowsePresetsTheWholeTextAndTheFolderOnlyWhenThereIsOne) {
+  THorizontalForm& form = OpenForm();
+  const QString folder = QString::fromStdString(folder_.Path());
+  struct Case {
+    QString fileName;
+    QString presetName;
+  };
+  // The dialog keeps its folder from one run to the next: a name without a
+  // folder leaves it where it was.
+  const Case cases[] = {
+      {folder + "/first.dxf", "first.dxf"},
+      {"bare.dxf", "bare.dxf"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fileName.toStdString());
+    form.FileName->setText(c.fileName);
+    WhenModalShows([&](QWidget* modal) {
+      EXPECT_EQ(form.SaveDialog1->directory().absolutePath(), folder);
+      ASSERT_NE(NameBox(modal), nullptr);
+      EXPECT_EQ(NameBox(modal)->text(), c.presetName);
+      form.SaveDialog1->reject();
+    });
+    form.BrowseButton->click();
+  }
+}
+
+// Makes a folder the process's working folder for one test.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const QString& path) : previous_(QDir::currentPath()) {
+    QDir::setCurrent(path);
+  }
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+  ~WorkingFolder() { QDir::setCurrent(previous_); }
+
+ private:
+  QString previous_;
+};
+
+TEST_F(WindowDialogs, BrowseTakesARelativeNameFromTheWorkingFolder) {
+  const QString folder = QString::fromStdString(folder_.Path());
+  ASSERT_TRUE(QDir(folder).mkdir("plans"));
+  WorkingFolder workingFolder(folder);
+  THorizontalForm& form = OpenForm();
+  form.FileName->setText("plans/dial.dxf");
+  WhenModalShows([&](QWidget* modal) {
+    EXPECT_EQ(form.SaveDialog1->directory().absolutePath(), folder + "/plans");
+    ASSERT_NE(NameBox(modal), nullptr);
+    QTest::keyClick(NameBox(modal), Qt::Key_Return);
+  });
+  form.BrowseButton->click();
+  EXPECT_EQ(form.FileName->text(), folder + "/plans/dial.dxf");
+}
+
+TEST_F(WindowDialogs, HelpShowsTheHelpTextInAnInformationBox) {
+  THorizontalForm& form = OpenForm();
+  const QStringList lines{
+      "This dial drawing program is used for horizontal sundials outside the Tropics.",
+      "",
+      "Enter the longitude and latitude of the dial location with as great an accuracy as you "
+      "can manage.",
+      "\tLongitude East: Degrees are to be preceeded by a - sign.",
+      "\tLatitude South: Degrees are to be preceeded by a - sign.",
+      "",
+      "Select the time zone you want the dial to read, then select the output file for the dial "
+      "drawing. This will be in .dxf format showing the hour lines and gnomon profile. The scale "
+      "of the drawing is such that the gnomon length is 1.000 units. The drawing can be scaled in "
+      "a CAD program once you have determined the gnomon length.",
+      "",
+      "Finally, press the 'Go!' button.",
+  };
+  bool seen = false;
+  WhenModalShows([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    seen = true;
+    EXPECT_EQ(box->text(), lines.join('\n'));
+    EXPECT_EQ(box->windowTitle(), "Ziradadozo Rezudor Design Program Help");
+    EXPECT_EQ(box->icon(), QMessageBox::Information);
+    EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    box->button(QMessageBox::Ok)->click();
+  });
+  form.HelpButton->click();
+  EXPECT_TRUE(seen);
+}
+
+}  // namespace
