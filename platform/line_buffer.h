@@ -12,7 +12,6 @@ class LineBuffer {
  public:
   void Add(std::string line) { lines_.push_back(std::move(line)); }
   const std::vector<std::string>& Lines() const { return lines_; }
-  std::size_t Count() const { return lines_.size(); }
 
   // The lines joined, each followed by CR LF, the last one included.
   std::string Text() const;

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "design/status_texts.h"
+#include "numeric_locale.h"
 #include "temp_folder.h"
 
 namespace {
@@ -150,15 +150,9 @@ TEST_F(DesignRun, DrawsAFlatGnomonAtTheEquator) {
   EXPECT_NE(frame.find("50\r\n0.0000000000\r\n51\r\n0.0000000000\r\n"), std::string::npos);
 }
 
-class CommaLocaleRun : public DesignRun {
- protected:
-  void SetUp() override {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 missing";
-  }
-  void TearDown() override { std::setlocale(LC_ALL, "C"); }
-};
-
-TEST_F(CommaLocaleRun, ReadsTheUsersSeparatorAndStillWritesPoints) {
+TEST_F(DesignRun, ReadsTheUsersSeparatorAndStillWritesPointsInACommaLocale) {
+  NumericLocale comma("de_DE.UTF-8");
+  if (!comma.Active()) GTEST_SKIP() << "de_DE.UTF-8 missing";
   EXPECT_EQ(Run(DefaultSite(), ","), DesignOutcome::Failed);  // "0.0" is no number here
   DesignInputs inputs = DefaultSite();
   inputs.latitude.seconds = "0,0";

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
+
+#include "numeric_locale.h"
 
 namespace {
 
@@ -82,15 +83,9 @@ TEST(FormatFixed, RoundsTheEighteenDigitTextNotTheBinaryValue) {
   EXPECT_EQ(dxf::FormatFixed(0.1 + 0.2, 17), "0.30000000000000000");
 }
 
-class CommaLocale : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "de_DE.UTF-8 missing";
-  }
-  void TearDown() override { std::setlocale(LC_ALL, "C"); }
-};
-
-TEST_F(CommaLocale, NumbersStillUseAPoint) {
+TEST(CommaLocale, NumbersStillUseAPoint) {
+  NumericLocale comma("de_DE.UTF-8");
+  if (!comma.Active()) GTEST_SKIP() << "de_DE.UTF-8 missing";
   EXPECT_EQ(dxf::FormatCoordinate(-0.2), "-0.2000000000");
   EXPECT_EQ(dxf::FormatGeneral(33.333333333333336), "33.3333333333333");
   EXPECT_EQ(dxf::FormatFixed(12345.5, 2), "12345.50");

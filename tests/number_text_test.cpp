@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <string>
 
+#include "numeric_locale.h"
 #include "platform/errors.h"
 
 namespace {
@@ -55,14 +55,15 @@ TEST(StrToFloat, RoundsToTheNearestDouble) {
 }
 
 TEST(DecimalSeparator, FollowsTheProcessLocale) {
-  std::setlocale(LC_ALL, "C");
-  EXPECT_EQ(platform::DecimalSeparator(), ".");
-  if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) {
-    EXPECT_EQ(platform::DecimalSeparator(), ",");
-    EXPECT_EQ(StrToFloat("0,5"), 0.5);
-    EXPECT_THROW(StrToFloat("0.0"), ConversionError);
+  {
+    NumericLocale plain("C");
+    EXPECT_EQ(platform::DecimalSeparator(), ".");
   }
-  std::setlocale(LC_ALL, "C");
+  NumericLocale comma("de_DE.UTF-8");
+  if (!comma.Active()) GTEST_SKIP() << "de_DE.UTF-8 missing";
+  EXPECT_EQ(platform::DecimalSeparator(), ",");
+  EXPECT_EQ(StrToFloat("0,5"), 0.5);
+  EXPECT_THROW(StrToFloat("0.0"), ConversionError);
 }
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include <QProcess>
 #include <QPushButton>
 
-#include <clocale>
 #include <string>
 
 #include "gui_test_support.h"
+#include "numeric_locale.h"
 
 namespace {
 
@@ -110,22 +110,6 @@ TEST_F(WindowDesign, AFailedRunShowsWhyAndLeavesTheOldFile) {
     EXPECT_EQ(ReadFile(fileName), "an earlier drawing");
   }
 }
-
-// Switches the process to a locale for one test.
-class NumericLocale {
- public:
-  explicit NumericLocale(const char* name)
-      : previous_(std::setlocale(LC_NUMERIC, nullptr)),
-        active_(std::setlocale(LC_NUMERIC, name) != nullptr) {}
-  NumericLocale(const NumericLocale&) = delete;
-  NumericLocale& operator=(const NumericLocale&) = delete;
-  ~NumericLocale() { std::setlocale(LC_NUMERIC, previous_.c_str()); }
-  bool Active() const { return active_; }
-
- private:
-  std::string previous_;
-  bool active_;
-};
 
 TEST_F(WindowDesign, TypedNumbersFollowTheUsersDecimalSeparator) {
   NumericLocale comma("de_DE.UTF-8");
