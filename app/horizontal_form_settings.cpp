@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "app/horizontal_form.h"
-#include "platform/ini_file.h"
+#include "platform/ini/ini_file.h"
 
 namespace app {
 namespace {

@@ -10,9 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "platform/ini_file.h"
-#include "platform/ini_text.h"
-#include "platform/utf8_prefix.h"
+#include "platform/ini/ini_file.h"
+#include "platform/ini/ini_integer.h"
+#include "platform/ini/ini_text.h"
+#include "platform/ini/utf8_prefix.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "platform/ini_file.h"
+#include "platform/ini/ini_file.h"
+#include "platform/ini/ini_integer.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "gui_test_support.h"
-#include "platform/ini_file.h"
+#include "platform/ini/ini_file.h"
 
 namespace {
 

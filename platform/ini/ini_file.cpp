@@ -1,12 +1,13 @@
-#include "platform/ini_file.h"
+#include "platform/ini/ini_file.h"
 
 #include <string>
 #include <utility>
 
 #include "platform/atomic_file.h"
 #include "platform/errors.h"
-#include "platform/ini_text.h"
-#include "platform/utf8_prefix.h"
+#include "platform/ini/ini_integer.h"
+#include "platform/ini/ini_text.h"
+#include "platform/ini/utf8_prefix.h"
 #include "platform/whole_file.h"
 
 namespace platform {

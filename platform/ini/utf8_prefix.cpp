@@ -1,4 +1,4 @@
-#include "platform/utf8_prefix.h"
+#include "platform/ini/utf8_prefix.h"
 
 namespace platform {
 namespace {

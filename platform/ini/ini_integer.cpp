@@ -1,9 +1,9 @@
+#include "platform/ini/ini_integer.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
 #include <string_view>
-
-#include "platform/ini_file.h"
 
 namespace platform {
 namespace {

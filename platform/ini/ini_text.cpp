@@ -1,4 +1,4 @@
-#include "platform/ini_text.h"
+#include "platform/ini/ini_text.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,7 +12,7 @@ namespace platform {
 // was, replacing the file atomically. Section and key names compare without
 // regard to ASCII letter case; blanks around names and values are dropped
 // on reading, so a value without leading or trailing blanks reads back
-// exactly as written. platform/ini_text.h gives the layout rules in full.
+// exactly as written. platform/ini/ini_text.h gives the layout rules in full.
 class IniFile {
  public:
   explicit IniFile(std::string fileName);
@@ -25,7 +24,7 @@ class IniFile {
   // with an empty value reads as empty.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
-  // The stored integer (see ParseIniInteger); `defaultValue` when missing,
+  // The stored integer (see ParseIniInteger in ini_integer.h); `defaultValue` when missing,
   // empty or malformed.
   std::int32_t ReadInteger(std::string_view section, std::string_view key,
                            std::int32_t defaultValue) const;
@@ -47,13 +46,5 @@ class IniFile {
  private:
   std::string fileName_;
 };
-
-// The integer grammar of stored values: leading blanks; then an optional
-// sign and decimal digits within the signed 32-bit range, or one of the
-// prefixes "$", "x", "X", "0x", "0X" and at most eight significant
-// hexadecimal digits giving the 32 bits ("$FFFFFFFF" is -1); nothing after
-// the digits. No sign before a hexadecimal prefix. Anything else, the empty
-// text included, gives no value.
-std::optional<std::int32_t> ParseIniInteger(std::string_view text);
 
 }  // namespace platform
