@@ -5,173 +5,255 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
-#include <string>
-#include <utility>
+#include <optional>
 
+#include "platform/descriptor_io.h"
 #include "platform/errors.h"
+#include "platform/file_target.h"
+#include "platform/same_file.h"
+#include "platform/save_folder.h"
+#include "platform/temporary_file.h"
 
 namespace platform {
 namespace {
 
-// Keeps the temporary name within the file-name limit for any target name.
-constexpr std::size_t kMaxTempStem = 200;
-
-[[noreturn]] void Fail(const std::string& path, int error) {
-  throw FileError("Cannot create file \"" + path + "\". " + std::strerror(error));
-}
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  // Closes now so that a failing close (a late write error) is reported.
-  int Close() {
-    int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
+// How a file's new content reaches it.
+enum class Way {
+  kDescriptor,  // written through a descriptor this process has open
+  kDevice,      // a device, pipe or socket, written as it is
+  kNew,         // a file made where there was none
+  kReplace,     // a regular file replaced by a temporary file renamed over it
+  kRewrite,     // a regular file rewritten in place: its folder takes no new files
 };
 
-void WriteAll(int fd, std::string_view bytes, const std::string& path) {
-  while (!bytes.empty()) {
-    ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      Fail(path, errno);
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
+void Check(const std::string& path, int error) {
+  if (error != 0) throw FileError(path, error);
 }
 
-void WriteInPlace(const std::string& path, std::string_view bytes) {
-  FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) Fail(path, errno);
-  WriteAll(fd.get(), bytes, path);
-  if (fd.Close() != 0) Fail(path, errno);
-}
+// One file of a save, from its name to its new content in place.
+struct PendingFile {
+  std::string path;
+  std::string_view bytes;
+  FileTarget target;
+  SaveFolder* folder = nullptr;
+  Way way = Way::kNew;
+  // The file there now, open for writing.
+  FileDescriptor existing;
+  std::optional<TemporaryFile> temp;
+  // A rewrite keeps the old content to put it back if the save fails.
+  std::optional<std::string> oldBytes;
+  // A hard link to the replaced file, kept until every file is in place.
+  std::string backup;
+  // The target has been changed and must be put back if the save fails.
+  bool touched = false;
 
-// The real file behind any symbolic links, so that a link stays a link.
-std::string ResolveExisting(const std::string& path) {
-  std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
-  return real ? std::string(real.get()) : path;
-}
+  int FolderFd() const { return folder->fd.get(); }
+  const char* Name() const { return target.name.c_str(); }
+};
 
-mode_t NewFileMode() {
-  mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-// Refuses a target that exists but may not be written, as opening it for
-// writing would: renaming over it would otherwise succeed.
-void CheckWritable(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.get() < 0) Fail(path, errno);
-}
-
-std::string TempTemplate(const std::string& target) {
-  std::size_t slash = target.rfind('/');
-  std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return folder + "." + name.substr(0, kMaxTempStem) + ".XXXXXX";
-}
-
-// One file on its way to replacing its target: written to a temporary file
-// beside it by the constructor, renamed over the target by Commit(), and
-// removed by the destructor unless committed.
-class PendingReplacement {
+class Save {
  public:
-  PendingReplacement(const std::string& path, std::string_view bytes) {
-    if (path.empty()) Fail(path, ENOENT);
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-      if (errno != ENOENT) Fail(path, errno);
-      target_ = path;
-      WriteTemp(NewFileMode(), bytes);
-      return;
+  explicit Save(const std::vector<FileContent>& files) {
+    for (const FileContent& file : files) {
+      PendingFile& pending = files_.emplace_back();
+      pending.path = file.path;
+      pending.bytes = file.bytes;
+      pending.target = ResolveTarget(file.path);
     }
-    if (S_ISDIR(info.st_mode)) Fail(path, EISDIR);
-    target_ = S_ISREG(info.st_mode) ? ResolveExisting(path) : path;
-    CheckWritable(target_);
-    if (S_ISREG(info.st_mode)) {
-      WriteTemp(info.st_mode & 07777, bytes);
-    } else {
-      inPlace_ = true;
-      inPlaceBytes_ = bytes;
+    RefuseOneFileTwice();
+    OpenFolders();
+    for (PendingFile& file : files_) {
+      if (!file.target.IsDescriptor()) Examine(file);
+    }
+    for (PendingFile& file : files_) {
+      if (file.way == Way::kNew || file.way == Way::kReplace) Prepare(file);
     }
   }
-  PendingReplacement(PendingReplacement&& other) noexcept
-      : target_(std::move(other.target_)),
-        temp_(std::exchange(other.temp_, {})),
-        inPlace_(other.inPlace_),
-        inPlaceBytes_(other.inPlaceBytes_) {}
-  PendingReplacement(const PendingReplacement&) = delete;
-  PendingReplacement& operator=(const PendingReplacement&) = delete;
-  PendingReplacement& operator=(PendingReplacement&&) = delete;
-  ~PendingReplacement() {
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+  Save(const Save&) = delete;
+  Save& operator=(const Save&) = delete;
+  ~Save() {
+    for (PendingFile& file : files_) {
+      if (!file.backup.empty()) ::unlinkat(file.FolderFd(), file.backup.c_str(), 0);
+    }
   }
-
-  // Devices and pipes take their bytes at commit and cannot be undone.
-  bool WritesInPlace() const { return inPlace_; }
 
   void Commit() {
-    if (inPlace_) {
-      WriteInPlace(target_, inPlaceBytes_);
-      return;
+    // Devices and descriptors cannot be undone: they go first, so that
+    // nothing has been replaced when one of them fails.
+    for (PendingFile& file : files_) {
+      if (file.way == Way::kDescriptor) WriteThrough(file, file.target.descriptor);
+      if (file.way == Way::kDevice) WriteThrough(file, file.existing);
     }
-    if (::rename(temp_.c_str(), target_.c_str()) != 0) Fail(target_, errno);
-    temp_.clear();
+    try {
+      for (PendingFile& file : files_) {
+        if (file.way == Way::kRewrite) Rewrite(file);
+      }
+      for (PendingFile& file : files_) {
+        if (file.way == Way::kNew || file.way == Way::kReplace) MoveIntoPlace(file);
+      }
+    } catch (const FileError&) {
+      Undo();
+      throw;
+    }
+    for (PendingFile& file : files_) {
+      if (file.way == Way::kReplace) Check(file.path, SyncFolder(*file.folder));
+    }
   }
 
  private:
-  void WriteTemp(mode_t mode, std::string_view bytes) {
-    std::string name = TempTemplate(target_);
-    FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
-    if (fd.get() < 0) Fail(target_, errno);
-    temp_ = name;
-    if (::fchmod(fd.get(), mode) != 0) Fail(target_, errno);
-    WriteAll(fd.get(), bytes, target_);
-    if (fd.Close() != 0) Fail(target_, errno);
+  void RefuseOneFileTwice() const {
+    for (std::size_t i = 0; i < files_.size(); ++i) {
+      for (std::size_t j = i + 1; j < files_.size(); ++j) {
+        if (NameTheSameFile(files_[i].path, files_[j].path)) {
+          throw FileError(files_[j].path, "names the same file as " + files_[i].path);
+        }
+      }
+    }
   }
 
-  std::string target_;
-  std::string temp_;
-  // Devices and pipes cannot be replaced; they take the bytes at commit.
-  bool inPlace_ = false;
-  std::string_view inPlaceBytes_;
+  void OpenFolders() {
+    std::vector<SaveFolder*> distinct;
+    for (PendingFile& file : files_) {
+      if (file.target.IsDescriptor()) {
+        file.way = Way::kDescriptor;
+        continue;
+      }
+      auto opened = std::make_unique<SaveFolder>(OpenSaveFolder(file.target.folder, file.path));
+      for (const std::unique_ptr<SaveFolder>& folder : folders_) {
+        if (folder->device == opened->device && folder->inode == opened->inode) {
+          file.folder = folder.get();
+        }
+      }
+      if (file.folder) continue;
+      file.folder = opened.get();
+      distinct.push_back(opened.get());
+      folders_.push_back(std::move(opened));
+    }
+    LockSaveFolders(distinct);
+  }
+
+  static void Examine(PendingFile& file) {
+    struct stat info {};
+    if (::fstatat(file.FolderFd(), file.Name(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
+      Check(file.path, errno == ENOENT ? 0 : errno);
+      file.way = Way::kNew;
+      SweepSpareFiles(*file.folder, file.target.name);
+      return;
+    }
+    if (S_ISDIR(info.st_mode)) throw FileError(file.path, EISDIR);
+    // A link made since the name was followed.
+    if (S_ISLNK(info.st_mode)) throw FileError(file.path, ELOOP);
+    // A file that may not be written is refused, as opening it would be,
+    // though renaming over it might be allowed.
+    file.existing = FileDescriptor(::openat(file.FolderFd(), file.Name(),
+                                            O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW));
+    if (!file.existing.IsOpen()) throw FileError(file.path, errno);
+    if (S_ISREG(info.st_mode)) {
+      file.way = Way::kReplace;
+      SweepSpareFiles(*file.folder, file.target.name);
+      return;
+    }
+    // O_NONBLOCK only kept the open from waiting for a pipe's reader.
+    file.way = Way::kDevice;
+    const int flags = ::fcntl(file.existing.get(), F_GETFL);
+    if (flags >= 0) ::fcntl(file.existing.get(), F_SETFL, flags & ~O_NONBLOCK);
+  }
+
+  static void Prepare(PendingFile& file) {
+    TemporaryFile& temp = file.temp.emplace(file.FolderFd(), file.target.name);
+    const int error = temp.Create(file.way == Way::kNew ? 0666 : 0600);
+    if (error == EACCES || error == EPERM) {
+      if (file.way == Way::kReplace) return PrepareRewrite(file);
+    }
+    Check(file.path, error);
+    Check(file.path, WriteAll(temp.fd(), file.bytes));
+    if (file.way == Way::kReplace) {
+      Check(file.path, CopyOwnerAndPermissions(file.existing.get(), temp.fd()));
+      // A new name must never point at content still on its way to disk.
+      Check(file.path, ::fsync(temp.fd()) == 0 ? 0 : errno);
+    }
+    Check(file.path, temp.Finish());
+  }
+
+  static void PrepareRewrite(PendingFile& file) {
+    file.temp.reset();
+    file.way = Way::kRewrite;
+    FileDescriptor reader(::openat(file.FolderFd(), file.Name(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+    std::string bytes;
+    if (reader.IsOpen() && ReadAll(reader.get(), bytes) == 0) file.oldBytes = std::move(bytes);
+  }
+
+  static void WriteThrough(PendingFile& file, FileDescriptor& fd) {
+    Check(file.path, WriteAll(fd.get(), file.bytes));
+    Check(file.path, fd.Close());
+  }
+
+  static void Rewrite(PendingFile& file) {
+    file.touched = true;
+    Check(file.path, RewriteInPlace(file.existing.get(), file.bytes));
+  }
+
+  void MoveIntoPlace(PendingFile& file) const {
+    if (file.way == Way::kNew) {
+      Check(file.path, file.temp->LinkIntoPlace());
+      file.touched = true;
+      return;
+    }
+    if (ChangesSeveralFiles()) KeepBackup(file);
+    Check(file.path, file.temp->MoveIntoPlace());
+    file.touched = true;
+  }
+
+  // A lone file needs no backup: nothing after its rename can fail.
+  bool ChangesSeveralFiles() const {
+    std::size_t count = 0;
+    for (const PendingFile& file : files_) {
+      if (file.way != Way::kDescriptor && file.way != Way::kDevice) ++count;
+    }
+    return count > 1;
+  }
+
+  static void KeepBackup(PendingFile& file) {
+    std::string name = SpareName(file.target.name, SpareKind::kOld);
+    if (::linkat(file.FolderFd(), file.Name(), file.FolderFd(), name.c_str(), 0) == 0) {
+      file.backup = std::move(name);
+      return;
+    }
+    // File systems without hard links cannot keep the old file; the save
+    // goes on as one that cannot be undone.
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK) throw FileError(file.path, errno);
+  }
+
+  void Undo() {
+    for (auto file = files_.rbegin(); file != files_.rend(); ++file) {
+      if (!file->touched) continue;
+      if (file->way == Way::kRewrite && file->oldBytes) {
+        RewriteInPlace(file->existing.get(), *file->oldBytes);
+      } else if (file->way == Way::kNew) {
+        ::unlinkat(file->FolderFd(), file->Name(), 0);
+      } else if (file->way == Way::kReplace && !file->backup.empty()) {
+        if (::renameat(file->FolderFd(), file->backup.c_str(), file->FolderFd(), file->Name()) == 0) {
+          file->backup.clear();
+        }
+      }
+    }
+  }
+
+  // Declared first so that the files, whose temporaries live in these
+  // folders, go first.
+  std::vector<std::unique_ptr<SaveFolder>> folders_;
+  std::vector<PendingFile> files_;
 };
 
 }  // namespace
 
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
-  PendingReplacement(path, bytes).Commit();
+  ReplaceFilesAtomically({{path, std::string(bytes)}});
 }
 
 void ReplaceFilesAtomically(const std::vector<FileContent>& files) {
-  std::vector<PendingReplacement> pending;
-  pending.reserve(files.size());
-  for (const FileContent& file : files) pending.emplace_back(file.path, file.bytes);
-  // Writes that may still fail go first, so that no file has been replaced
-  // when one of them does.
-  for (PendingReplacement& replacement : pending) {
-    if (replacement.WritesInPlace()) replacement.Commit();
-  }
-  for (PendingReplacement& replacement : pending) {
-    if (!replacement.WritesInPlace()) replacement.Commit();
-  }
+  Save(files).Commit();
 }
 
 }  // namespace platform

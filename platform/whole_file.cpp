@@ -6,26 +6,12 @@
 
 #include <cerrno>
 
+#include "platform/file_descriptor.h"
+
 namespace platform {
 namespace {
 
 constexpr std::size_t kChunk = 64 * 1024;
-
-class ReadDescriptor {
- public:
-  explicit ReadDescriptor(const std::string& path)
-      // Without O_NONBLOCK, opening a pipe would wait for a writer.
-      : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
-  ReadDescriptor(const ReadDescriptor&) = delete;
-  ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-  ~ReadDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 bool IsRegularFile(int fd) {
   struct stat info {};
@@ -48,7 +34,8 @@ bool ReadAll(int fd, std::string& bytes) {
 }  // namespace
 
 WholeFile ReadWholeFile(const std::string& path) {
-  ReadDescriptor fd(path);
+  // Without O_NONBLOCK, opening a pipe would wait for a writer.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (fd.get() < 0) {
     bool missing = errno == ENOENT;
     return {missing ? WholeFile::Status::kMissing : WholeFile::Status::kUnreadable, {}};
