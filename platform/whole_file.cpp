@@ -6,29 +6,15 @@
 
 #include <cerrno>
 
+#include "platform/descriptor_io.h"
 #include "platform/file_descriptor.h"
 
 namespace platform {
 namespace {
 
-constexpr std::size_t kChunk = 64 * 1024;
-
 bool IsRegularFile(int fd) {
   struct stat info {};
   return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
-bool ReadAll(int fd, std::string& bytes) {
-  char chunk[kChunk];
-  for (;;) {
-    ssize_t count = ::read(fd, chunk, sizeof chunk);
-    if (count == 0) return true;
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.append(chunk, static_cast<std::size_t>(count));
-  }
 }
 
 }  // namespace
@@ -41,7 +27,7 @@ WholeFile ReadWholeFile(const std::string& path) {
     return {missing ? WholeFile::Status::kMissing : WholeFile::Status::kUnreadable, {}};
   }
   WholeFile file{WholeFile::Status::kRead, {}};
-  if (!IsRegularFile(fd.get()) || !ReadAll(fd.get(), file.bytes)) {
+  if (!IsRegularFile(fd.get()) || ReadAll(fd.get(), file.bytes) != 0) {
     return {WholeFile::Status::kUnreadable, {}};
   }
   return file;

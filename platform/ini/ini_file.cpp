@@ -15,8 +15,8 @@ namespace {
 
 constexpr std::size_t kMaxTextLength = 2047;
 
-FileError WriteError(const std::string& fileName) {
-  return FileError("Unable to write to " + fileName);
+FileError WriteError(const FileError& cause) {
+  return FileError("Unable to write to " + cause.path(), cause);
 }
 
 // The stored value, or nothing when the file cannot be read or the section
@@ -58,12 +58,14 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   WholeFile file = ReadWholeFile(fileName_);
   // A file that exists but cannot be read is not replaced: its other lines
   // would be lost.
-  if (file.status == WholeFile::Status::kUnreadable) throw WriteError(fileName_);
+  if (file.status == WholeFile::Status::kUnreadable) {
+    throw WriteError(FileError(fileName_, "the file cannot be read"));
+  }
   std::string text = WithIniValue(file.bytes, section, key, value);
   try {
     ReplaceFileAtomically(fileName_, text);
-  } catch (const FileError&) {
-    throw WriteError(fileName_);
+  } catch (const FileError& error) {
+    throw WriteError(error);
   }
 }
 

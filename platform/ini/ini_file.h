@@ -32,8 +32,9 @@ class IniFile {
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
   // Each write creates the file, section or key where missing. Throws
-  // FileError("Unable to write to " + FileName()) when the file cannot be
-  // written, or exists but cannot be read; the file is then left as it was.
+  // FileError("Unable to write to " + FileName()), with the path and the
+  // system's reason, when the file cannot be written, or exists but cannot
+  // be read; the file is then left as it was.
   // A value is one line: whatever follows a CR or LF in it is not stored.
   // Throws std::invalid_argument for a section name holding "]" or a line
   // break, or a key holding "=" or a line break or starting with "[" or ";".
