@@ -98,8 +98,8 @@ class Save {
     }
     // Every file is whole and in place by now; a folder that cannot be
     // flushed is no reason to report a save that has been made as failed.
-    for (PendingFile& file : files_) {
-      if (file.way == Way::kReplace) SyncFolder(*file.folder);
+    for (const std::unique_ptr<SaveFolder>& folder : folders_) {
+      if (HasReplacedFileIn(*folder)) SyncFolder(*folder);
     }
   }
 
@@ -205,6 +205,13 @@ class Save {
     if (ChangesSeveralFiles()) KeepBackup(file);
     Check(file.path, file.temp->MoveIntoPlace());
     file.touched = true;
+  }
+
+  bool HasReplacedFileIn(const SaveFolder& folder) const {
+    for (const PendingFile& file : files_) {
+      if (file.way == Way::kReplace && file.folder == &folder) return true;
+    }
+    return false;
   }
 
   // A lone file needs no backup: nothing after its rename can fail.

@@ -108,6 +108,8 @@ class IniFileTest : public ::testing::Test {
       ADD_FAILURE() << "the write was not refused";
     } catch (const FileError& error) {
       EXPECT_EQ(error.what(), "Unable to write to " + path);
+      EXPECT_EQ(error.path(), path);
+      EXPECT_FALSE(error.reason().empty());
     }
     EXPECT_EQ(std::filesystem::status(path).type(), type);
     if (regular) {
@@ -389,6 +391,15 @@ TEST_F(IniFileTest, RefusesAPathThatCannotHoldTheFile) {
   ExpectWriteRefused(inMissingFolder);
 }
 
+TEST_F(IniFileTest, WritesThroughADanglingLinkAndKeepsTheLink) {
+  const std::string real = folder.File("real.ini");
+  std::filesystem::create_symlink("real.ini", path);
+  IniFile ini(path);
+  ini.WriteInteger("Location", "Long Degrees", 5);
+  EXPECT_TRUE(std::filesystem::is_symlink(path));
+  EXPECT_EQ(ReadFile(real), "[Location]\nLong Degrees=5\n");
+}
+
 // Run as an unprivileged user: root may read and write anything.
 class IniFileUnprivileged : public IniFileTest {
  protected:
@@ -419,6 +430,16 @@ TEST_F(IniFileUnprivileged, NeitherReadsNorReplacesAnUnreadableFile) {
   ExpectWriteRefused(ini);
   ::chmod(path.c_str(), 0600);
   EXPECT_EQ(ReadFile(path), "; mine\n[Location]\nLong Degrees=1\n");
+}
+
+// An administrator's world-writable settings file beside a system-wide
+// install: the folder takes no new file, the file itself may be written.
+TEST_F(IniFileUnprivileged, WritesAWritableFileInAFolderClosedToWriting) {
+  IniFile ini = WithText("; shared\n[Location]\nLong Degrees=1\n");
+  ::chmod(path.c_str(), 0666);
+  ::chmod(folder.Path().c_str(), 0555);
+  ini.WriteInteger("Location", "Long Degrees", 7);
+  EXPECT_EQ(ReadFile(path), "; shared\n[Location]\nLong Degrees=7\n");
 }
 
 }  // namespace
