@@ -21,7 +21,7 @@ namespace {
 constexpr std::size_t kMaxTempStem = 200;
 
 [[noreturn]] void Fail(const std::string& path, int error) {
-  throw FileError("Cannot create file \"" + path + "\". " + std::strerror(error));
+  throw FileError(path, std::strerror(error));
 }
 
 class FileDescriptor {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 
 namespace platform {
 
@@ -10,10 +12,22 @@ class ConversionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A file that could not be created, written or replaced.
+// A file that could not be created, written or replaced. `path` names the
+// file and `reason` says why in the system's words ("Permission denied");
+// the message is the one to show.
 class FileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  FileError(std::string path, std::string reason, const std::string& message)
+      : std::runtime_error(message), path_(std::move(path)), reason_(std::move(reason)) {}
+  FileError(std::string path, std::string reason)
+      : FileError(path, reason, path + ": " + reason) {}
+
+  const std::string& path() const { return path_; }
+  const std::string& reason() const { return reason_; }
+
+ private:
+  std::string path_;
+  std::string reason_;
 };
 
 }  // namespace platform

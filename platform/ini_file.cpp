@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kMaxTextLength = 2047;
 
 FileError WriteError(const std::string& fileName) {
-  return FileError("Unable to write to " + fileName);
+  return FileError(fileName, "cannot be written", "Unable to write to " + fileName);
 }
 
 // The stored value, or nothing when the file cannot be read or the section
