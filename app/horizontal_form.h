@@ -7,7 +7,6 @@
 #include "app/settings_paths.h"
 #include "design/design_inputs.h"
 #include "design/design_run.h"
-#include "design/pen.h"
 
 class QCheckBox;
 class QComboBox;
@@ -80,7 +79,6 @@ class THorizontalForm : public QWidget, public design::StatusLine {
   design::DesignInputs DesignInputsFromControls() const;
 
   std::string settingsFileName_;
-  design::Pen pen_;
   bool shownBefore_ = false;
   bool frameFitted_ = false;
 };

@@ -9,6 +9,8 @@
 
 #include "app/help_text.h"
 #include "app/horizontal_form.h"
+#include "app/time_zones.h"
+#include "dxf/dxf_writer.h"
 #include "platform/number_text.h"
 #include "platform/paths.h"
 
@@ -30,7 +32,10 @@ void PresetFileName(QFileDialog& dialog, const QString& fileName) {
 }  // namespace
 
 void THorizontalForm::GoButtonClick() {
-  design::RunDesign(DesignInputsFromControls(), platform::DecimalSeparator(), *this, pen_);
+  dxf::DxfWriter drawing;
+  const std::string fileName = QFile::encodeName(FileName->text()).toStdString();
+  design::RunDesign(DesignInputsFromControls(), platform::DecimalSeparator(), *this,
+                    {{&drawing, fileName}});
 }
 
 design::DesignInputs THorizontalForm::DesignInputsFromControls() const {
@@ -38,8 +43,7 @@ design::DesignInputs THorizontalForm::DesignInputsFromControls() const {
   design::DesignInputs inputs;
   inputs.longitude = {text(LongDegrees), text(LongMinutes), text(LongSeconds)};
   inputs.latitude = {text(LatDegrees), text(LatMinutes), text(LatSeconds)};
-  inputs.zone = {TimeZone->currentIndex(), TimeZone->count(), DaylightSaving->isChecked()};
-  inputs.fileName = QFile::encodeName(FileName->text()).toStdString();
+  inputs.zone = ZoneOfItem(TimeZone->currentIndex(), DaylightSaving->isChecked());
   return inputs;
 }
 

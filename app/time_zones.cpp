@@ -1,6 +1,14 @@
 #include "app/time_zones.h"
 
 namespace app {
+namespace {
+
+// Item 12 is GMT itself; each item below or above it one hour further west
+// or east.
+constexpr int kGreenwichItem = 12;
+constexpr int kLocalApparentTimeItem = 26;
+
+}  // namespace
 
 QStringList TimeZoneItems() {
   return {
@@ -32,6 +40,12 @@ QStringList TimeZoneItems() {
       QStringLiteral("GMT +13   Nuku'alofa"),
       QStringLiteral("Local Apparent Time (LAT)"),
   };
+}
+
+design::DialZone ZoneOfItem(int index, bool daylightSaving) {
+  if (index == kLocalApparentTimeItem) return design::DialZone::LocalApparentTime();
+  if (index < 0 || index > kLocalApparentTimeItem) return design::DialZone::NotChosen(daylightSaving);
+  return design::DialZone::Gmt(index - kGreenwichItem, daylightSaving);
 }
 
 }  // namespace app

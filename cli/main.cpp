@@ -6,6 +6,7 @@
 
 #include "cli/options.h"
 #include "design/design_run.h"
+#include "dxf/dxf_writer.h"
 #include "platform/number_text.h"
 #include "svg/svg_document.h"
 
@@ -26,10 +27,12 @@ class ConsoleStatus : public design::StatusLine {
   std::string last_;
 };
 
-std::vector<design::CompanionOutput> Companions(const cli::Options& options,
-                                                svg::SvgDocument& picture) {
-  if (!options.svgFileName) return {};
-  return {{&picture, *options.svgFileName}};
+std::vector<design::Output> Outputs(const cli::Options& options, dxf::DxfWriter& drawing,
+                                    svg::SvgDocument& picture) {
+  std::vector<design::Output> outputs;
+  if (options.dxfFileName) outputs.push_back({&drawing, *options.dxfFileName});
+  if (options.svgFileName) outputs.push_back({&picture, *options.svgFileName});
+  return outputs;
 }
 
 }  // namespace
@@ -49,14 +52,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   ConsoleStatus status(options.verbose);
-  design::Pen pen;
+  dxf::DxfWriter drawing;
   svg::SvgDocument picture(options.gnomonLength);
-  const design::DxfOutput dxfOutput =
-      options.writeDxf ? design::DxfOutput::ToFileName : design::DxfOutput::None;
-  const design::DesignOutcome outcome =
-      design::RunDesign(options.inputs, platform::DecimalSeparator(), status, pen,
-                        Companions(options, picture), dxfOutput);
-  if (outcome != design::DesignOutcome::Finished) {
+  const design::DesignResult result = design::RunDesign(
+      options.inputs, platform::DecimalSeparator(), status, Outputs(options, drawing, picture));
+  if (result.outcome != design::DesignOutcome::Finished) {
     std::fprintf(stderr, "%s\n", status.Last().c_str());
     return 1;
   }

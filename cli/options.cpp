@@ -8,15 +8,10 @@
 namespace cli {
 namespace {
 
-constexpr int kZoneItems = 27;
-constexpr int kLocalApparentTime = 26;
-constexpr int kNoZone = -1;
-
-// The time-zone list's index for --zone: GMT offsets -12 to 13 are items
-// 0 to 25, "LAT" the last item, "none" no selection.
-int ZoneIndex(std::string_view text) {
-  if (text == "LAT") return kLocalApparentTime;
-  if (text == "none") return kNoZone;
+// --zone: a GMT offset from -12 to 13, "LAT" or "none".
+design::DialZone Zone(std::string_view text, bool daylightSaving) {
+  if (text == "LAT") return design::DialZone::LocalApparentTime();
+  if (text == "none") return design::DialZone::NotChosen(daylightSaving);
   int offset = 0;
   const char* first = text.data();
   const char* last = first + text.size();
@@ -26,7 +21,7 @@ int ZoneIndex(std::string_view text) {
     throw UsageError("--zone takes a GMT offset from -12 to 13, LAT or none, not '" +
                      std::string(text) + "'");
   }
-  return offset + 12;
+  return design::DialZone::Gmt(offset, daylightSaving);
 }
 
 // A positive number, read with "." whatever the locale, followed at once by
@@ -91,8 +86,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
   design::DesignInputs& in = options.inputs;
   in.longitude = {"0", "0", "0"};
   in.latitude = {"51", "32", "0.0"};
-  in.zone = {12, kZoneItems, false};
-  std::string zone;
+  std::string zone = "0";
+  bool daylightSaving = false;
   std::string svgFileName;
   std::string gnomonLength;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -102,13 +97,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "-v") {
       options.verbose = true;
     } else if (arg == "--dst") {
-      in.zone.daylightSaving = true;
+      daylightSaving = true;
     } else if (arg == "-o") {
       if (i + 1 == args.size()) throw UsageError("-o needs a file name");
-      in.fileName = args[++i];
-      options.writeDxf = true;
+      options.dxfFileName = args[++i];
     } else if (Value(arg, "--zone", &zone)) {
-      in.zone.itemIndex = ZoneIndex(zone);
     } else if (Value(arg, "--svg", &svgFileName)) {
       if (svgFileName.empty()) throw UsageError("--svg needs a file name");
       options.svgFileName = svgFileName;
@@ -123,10 +116,11 @@ Options ParseOptions(const std::vector<std::string>& args) {
       throw UsageError("unknown option '" + arg + "'");
     }
   }
+  in.zone = Zone(zone, daylightSaving);
   if (options.help) return options;
-  if (!options.writeDxf && !options.svgFileName) throw UsageError("missing -o FILE or --svg=FILE");
-  if (options.writeDxf && options.svgFileName &&
-      Resolved(in.fileName) == Resolved(*options.svgFileName)) {
+  if (!options.dxfFileName && !options.svgFileName) throw UsageError("missing -o FILE or --svg=FILE");
+  if (options.dxfFileName && options.svgFileName &&
+      Resolved(*options.dxfFileName) == Resolved(*options.svgFileName)) {
     throw UsageError("-o and --svg name the same file");
   }
   return options;

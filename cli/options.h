@@ -13,8 +13,8 @@ namespace cli {
 // What the command line asks for.
 struct Options {
   design::DesignInputs inputs;
-  // -o was given: the DXF drawing goes to inputs.fileName.
-  bool writeDxf = false;
+  // -o: where the DXF drawing goes.
+  std::optional<std::string> dxfFileName;
   // --svg: where the picture of the drawing goes.
   std::optional<std::string> svgFileName;
   // --gnomon-length: the printed length of one drawing unit in the picture.

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "design/dial_zone.h"
+
 namespace design {
 
 // The three boxes of one coordinate, as typed.
@@ -11,21 +13,12 @@ struct AngleTexts {
   std::string seconds;
 };
 
-// The time the dial reads: the time-zone list's selected index (-1 when none
-// is selected), its number of items (the last is local apparent time), and
-// whether daylight saving is ticked.
-struct ZoneChoice {
-  int itemIndex = 12;
-  int itemCount = 27;
-  bool daylightSaving = false;
-};
-
-// Everything a design run reads from the window's controls.
+// Everything a design computes from: the site as typed and the time the dial
+// reads.
 struct DesignInputs {
   AngleTexts longitude;
   AngleTexts latitude;
-  ZoneChoice zone;
-  std::string fileName;
+  DialZone zone;
 };
 
 }  // namespace design

@@ -1,16 +1,14 @@
 #include "design/design_run.h"
 
 #include <cmath>
-#include <numbers>
 
-#include "design/drawing_context.h"
 #include "design/fixed_frame.h"
 #include "design/hour_lines.h"
 #include "design/read_angle.h"
 #include "design/status_texts.h"
-#include "dxf/dxf_writer.h"
-#include "dxf/tee_sink.h"
+#include "drawing/tee_sink.h"
 #include "platform/atomic_file.h"
+#include "platform/errors.h"
 
 namespace design {
 namespace {
@@ -18,57 +16,72 @@ namespace {
 constexpr double kLatitudeLimit = 89.999;
 constexpr double kLongitudeLimit = 180;
 
-dxf::TeeSink DrawInto(dxf::DxfWriter& dxf, const std::vector<CompanionOutput>& companions) {
-  std::vector<dxf::DrawingSink*> sinks{&dxf};
-  for (const CompanionOutput& companion : companions) sinks.push_back(companion.document);
-  return dxf::TeeSink(std::move(sinks));
+drawing::TeeSink DrawInto(const std::vector<Output>& outputs) {
+  std::vector<drawing::DrawingSink*> sinks;
+  for (const Output& output : outputs) sinks.push_back(output.document);
+  return drawing::TeeSink(std::move(sinks));
 }
 
-void Save(const dxf::DxfWriter& dxf, const std::string& fileName, DxfOutput dxfOutput,
-          const std::vector<CompanionOutput>& companions) {
+void Save(const std::vector<Output>& outputs) {
   std::vector<platform::FileContent> files;
-  if (dxfOutput == DxfOutput::ToFileName) files.push_back({fileName, dxf.Bytes()});
-  for (const CompanionOutput& companion : companions) {
-    files.push_back({companion.path, companion.document->Bytes()});
-  }
+  for (const Output& output : outputs) files.push_back({output.path, output.document->Bytes()});
   platform::ReplaceFilesAtomically(files);
+}
+
+// Reads one coordinate; a box that is no number is named in `result`
+// before the failure goes on to the run's guard.
+double ReadCoordinate(const AngleTexts& texts, CoordinateBox degreesBox,
+                      std::string_view decimalSeparator, DesignResult& result) {
+  try {
+    return ReadAngle(texts, decimalSeparator);
+  } catch (const UnreadableAngleText& error) {
+    result.unreadableBox =
+        static_cast<CoordinateBox>(static_cast<int>(degreesBox) + static_cast<int>(error.part()));
+    result.unreadableText = error.text();
+    throw;
+  }
+}
+
+DesignResult Ended(DesignResult result, DesignOutcome outcome, const char* statusText,
+                   StatusLine& status) {
+  status.ShowStatus(statusText, false);
+  result.outcome = outcome;
+  return result;
 }
 
 }  // namespace
 
-DesignOutcome RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
-                        StatusLine& status, Pen& pen,
-                        const std::vector<CompanionOutput>& companions, DxfOutput dxfOutput) {
+DesignResult RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
+                       StatusLine& status, const std::vector<Output>& outputs) {
+  DesignResult result;
   try {
     status.ShowStatus(kStartingCalculations, true);
-    dxf::DxfWriter dxf;
-    dxf.WriteDxfHeader();
-
-    const double latitude = ReadAngle(inputs.latitude, decimalSeparator);
+    const double latitude =
+        ReadCoordinate(inputs.latitude, CoordinateBox::LatDegrees, decimalSeparator, result);
     if (std::fabs(latitude) > kLatitudeLimit) {
-      status.ShowStatus(kLatitudeRejected, false);
-      return DesignOutcome::LatitudeRejected;
+      return Ended(result, DesignOutcome::LatitudeRejected, kLatitudeRejected, status);
     }
-    const double longitude = ReadAngle(inputs.longitude, decimalSeparator);
+    const double longitude =
+        ReadCoordinate(inputs.longitude, CoordinateBox::LongDegrees, decimalSeparator, result);
     if (std::fabs(longitude) > kLongitudeLimit) {
-      status.ShowStatus(kLongitudeRejected, false);
-      return DesignOutcome::LongitudeRejected;
+      return Ended(result, DesignOutcome::LongitudeRejected, kLongitudeRejected, status);
     }
 
-    dxf::TeeSink sink = DrawInto(dxf, companions);
-    DrawingContext context{sink, pen, std::numbers::pi / 180};
-    DrawFixedFrame(context, latitude);
-    DrawHourLines(context, latitude, longitude, inputs.zone);
-    dxf.WriteDxfFooter();
+    drawing::TeeSink sink = DrawInto(outputs);
+    DrawFixedFrame(sink, latitude);
+    DrawHourLines(sink, latitude, longitude, inputs.zone);
 
     status.ShowStatus(kSavingDxfFile, true);
-    Save(dxf, inputs.fileName, dxfOutput, companions);
-    status.ShowStatus(kFinished, false);
-    return DesignOutcome::Finished;
+    Save(outputs);
+    return Ended(result, DesignOutcome::Finished, kFinished, status);
+  } catch (const platform::FileError& error) {
+    result.failedPath = error.path();
+    result.reason = error.reason();
+  } catch (const std::exception& error) {
+    result.reason = error.what();
   } catch (...) {
-    status.ShowStatus(kRunFailed, false);
-    return DesignOutcome::Failed;
   }
+  return Ended(result, DesignOutcome::Failed, kRunFailed, status);
 }
 
 }  // namespace design

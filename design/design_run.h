@@ -1,12 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "design/design_inputs.h"
-#include "design/pen.h"
-#include "dxf/drawing_document.h"
+#include "drawing/drawing_document.h"
 
 namespace design {
 
@@ -18,27 +18,35 @@ class StatusLine {
   virtual void ShowStatus(const std::string& text, bool repaintNow) = 0;
 };
 
-enum class DesignOutcome { Finished, LatitudeRejected, LongitudeRejected, Failed };
-
-// A second picture of the same drawing, saved together with the DXF file.
-struct CompanionOutput {
-  dxf::DrawingDocument* document;
+// One file a finished run saves: a document that receives every entity of
+// the drawing, and the path its bytes go to. An empty path fails the run.
+struct Output {
+  drawing::DrawingDocument* document;
   std::string path;
 };
 
-// Whether a finished run saves the DXF file to inputs.fileName. The window
-// always does; a caller that wants only companion pictures says so here, so
-// that an empty file name can never silently mean "no file".
-enum class DxfOutput { ToFileName, None };
+enum class DesignOutcome { Finished, LatitudeRejected, LongitudeRejected, Failed };
+
+// The six coordinate boxes, for naming the one whose text is no number.
+enum class CoordinateBox { LatDegrees, LatMinutes, LatSeconds, LongDegrees, LongMinutes, LongSeconds };
+
+// How a run ended, and for a failed run why, in more detail than the status
+// line shows.
+struct DesignResult {
+  DesignOutcome outcome = DesignOutcome::Finished;
+  // A box whose text is no number, and that text.
+  std::optional<CoordinateBox> unreadableBox;
+  std::string unreadableText;
+  // A file that could not be written, and the system's reason.
+  std::string failedPath;
+  std::string reason;
+};
 
 // The whole of "Go!": reads and checks the coordinates, draws the frame and
-// the hour lines, and saves the drawing to inputs.fileName (unless told not
-// to) and every companion to its path, replacing none of them until all are
-// written. Nothing is saved unless the run finishes; no failure escapes,
-// each ends in a status text.
-DesignOutcome RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
-                        StatusLine& status, Pen& pen,
-                        const std::vector<CompanionOutput>& companions = {},
-                        DxfOutput dxfOutput = DxfOutput::ToFileName);
+// the hour lines into every output's document, and saves them all, replacing
+// none of the files unless all are written. Nothing is saved unless the run
+// finishes; no failure escapes, each ends in a status text.
+DesignResult RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
+                       StatusLine& status, const std::vector<Output>& outputs);
 
 }  // namespace design

@@ -2,52 +2,43 @@
 
 #include <cmath>
 
-#include "dxf/angle_text.h"
+#include "design/deg_to_rad.h"
+#include "design/plate_geometry.h"
+#include "drawing/angle_text.h"
 
 namespace design {
 namespace {
 
-void Line(DrawingContext& c, double startX, double startY, double endX, double endY) {
-  c.pen = {startX, startY, endX, endY};
-  c.sink.AddLine(c.pen.StartX, c.pen.StartY, c.pen.EndX, c.pen.EndY);
-}
-
-void Caption(DrawingContext& c, double x, double y, const std::string& text) {
-  c.pen.StartX = x;
-  c.pen.StartY = y;
-  c.sink.AddText(text, 0, c.pen.StartX, c.pen.StartY);
-}
-
 // Half of a rectangle centred on the y axis: the three sides above (or
 // below) the x axis up to (or down to) `y`. Two halves meet on the x axis.
-void HalfOutline(DrawingContext& c, double halfWidth, double y) {
-  Line(c, -halfWidth, 0, -halfWidth, y);
-  Line(c, halfWidth, y, -halfWidth, y);
-  Line(c, halfWidth, y, halfWidth, 0);
+void HalfOutline(drawing::DrawingSink& sink, double halfWidth, double y) {
+  sink.AddLine(-halfWidth, 0, -halfWidth, y);
+  sink.AddLine(halfWidth, y, -halfWidth, y);
+  sink.AddLine(halfWidth, y, halfWidth, 0);
 }
 
 }  // namespace
 
-void DrawFixedFrame(DrawingContext& c, double latitude) {
+void DrawFixedFrame(drawing::DrawingSink& sink, double latitude) {
   const double angle = std::fabs(latitude);
-  const double height = std::tan(angle * c.DegToRad);
+  const double height = std::tan(angle * DegToRad);
 
-  Line(c, 0, 0, 0, 1);
-  Line(c, 2, 0, 3, 0);
-  Line(c, 2, 0, 3, height);
-  Line(c, 3, 0, 3, height);
-  Caption(c, 2.5, -0.2, "Gnomon");
-  Caption(c, 2.5, -0.4, "Angle = " + dxf::FormatDms(angle));
-  c.pen.StartX = 2;
-  c.pen.StartY = 0;
-  c.sink.AddArc(c.pen.StartX, c.pen.StartY, 0.15, 0, angle);
+  // The line the gnomon stands on, then its profile: base, hypotenuse and
+  // upright, beside the plate.
+  sink.AddLine(0, 0, 0, kPlateTop);
+  sink.AddLine(2, 0, 3, 0);
+  sink.AddLine(2, 0, 3, height);
+  sink.AddLine(3, 0, 3, height);
+  sink.AddText("Gnomon", 0, 2.5, -0.2);
+  sink.AddText("Angle = " + drawing::FormatDms(angle), 0, 2.5, -0.4);
+  sink.AddArc(2, 0, 0.15, 0, angle);
 
   // The dial plate, its caption between its halves, then the border.
-  HalfOutline(c, 0.5, 1);
-  Caption(c, 0, -0.5, "Dial");
-  HalfOutline(c, 0.5, -0.25);
-  HalfOutline(c, 0.6, 1.1);
-  HalfOutline(c, 0.6, -0.35);
+  HalfOutline(sink, kPlateHalfWidth, kPlateTop);
+  sink.AddText("Dial", 0, 0, -0.5);
+  HalfOutline(sink, kPlateHalfWidth, kPlateBottom);
+  HalfOutline(sink, kBorderHalfWidth, kBorderTop);
+  HalfOutline(sink, kBorderHalfWidth, kBorderBottom);
 }
 
 }  // namespace design

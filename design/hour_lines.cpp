@@ -4,7 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "dxf/angle_text.h"
+#include "design/deg_to_rad.h"
+#include "design/plate_geometry.h"
+#include "drawing/angle_text.h"
+#include "drawing/point.h"
 
 namespace design {
 namespace {
@@ -12,13 +15,6 @@ namespace {
 constexpr int kHours = 24;
 using HourTable = std::array<double, kHours>;
 using HourFlags = std::array<bool, kHours>;
-
-// Directions of the plate's corners (0.5, 1), (-0.5, 1), (-0.5, -0.25) and
-// (0.5, -0.25), rounded to five decimals as the drawing has always used them.
-constexpr double kTopRightCorner = 63.43495;
-constexpr double kTopLeftCorner = 116.56505;
-constexpr double kBottomLeftCorner = 206.56505;
-constexpr double kBottomRightCorner = 333.43495;
 
 struct NightWindow {
   double HideFrom;
@@ -35,19 +31,6 @@ HourTable InitialHourAngles() {
     HourAngles[i] = angle;
   }
   return HourAngles;
-}
-
-// The direction the dial reads as noon is moved by the site's distance from
-// the meridian of its clock; local apparent time moves nothing.
-double ZoneCorrection(double longitude, const ZoneChoice& zone) {
-  double ZoneMeridian;
-  if (zone.itemIndex == zone.itemCount - 1) {
-    ZoneMeridian = longitude;
-  } else {
-    ZoneMeridian = (12 - zone.itemIndex) * 15;
-    if (zone.daylightSaving) ZoneMeridian = ZoneMeridian - 15;
-  }
-  return longitude - ZoneMeridian;
 }
 
 // Mirrors a direction about the noon-midnight axis, for southern sites.
@@ -78,7 +61,7 @@ double IntoCircle(double angle) {
 
 // The horizontal-dial relation tan(theta - 90) = sin|lat| tan(H - 90), with
 // theta kept in the same quarter of the circle as H.
-double DialAngle(double H, double latitude, double DegToRad) {
+double DialAngle(double H, double latitude) {
   if (std::fmod(H, 90) == 0) return H;
   const double t = std::tan((H - 90) * DegToRad);
   double theta = std::atan(std::sin(std::fabs(latitude) * DegToRad) * t) / DegToRad + 90;
@@ -87,41 +70,29 @@ double DialAngle(double H, double latitude, double DegToRad) {
 }
 
 // Where the hour line through the origin at angle theta leaves the plate.
-void EndOnPlateEdge(Pen& pen, double theta, double DegToRad) {
+drawing::Point EndOnPlateEdge(double theta) {
   const double slope = std::tan(theta * DegToRad);
   if (theta < kTopRightCorner || theta > kBottomRightCorner) {
-    pen.EndX = 0.5;
-    pen.EndY = 0.5 * slope;
-  } else if (theta < kTopLeftCorner) {
-    pen.EndX = 1 / slope;
-    pen.EndY = 1.0;
-  } else if (theta < kBottomLeftCorner) {
-    pen.EndX = -0.5;
-    pen.EndY = -0.5 * slope;
-  } else {
-    pen.EndX = -0.25 / slope;
-    pen.EndY = -0.25;
+    return {kPlateHalfWidth, kPlateHalfWidth * slope};
   }
+  if (theta < kTopLeftCorner) return {kPlateTop / slope, kPlateTop};
+  if (theta < kBottomLeftCorner) return {-kPlateHalfWidth, -kPlateHalfWidth * slope};
+  return {kPlateBottom / slope, kPlateBottom};
 }
 
-// Moves the pen's end 0.09 outside the edge the line ended on and returns
-// the number's rotation. The edge values were stored exactly, so the
+struct HourNumberPlace {
+  drawing::Point point;
+  double rotation;
+};
+
+// The number goes 0.09 outside the edge the line ended on, turned to face
+// away from the plate. The edge values were stored exactly, so the
 // comparisons are exact.
-double PlaceHourNumber(Pen& pen) {
-  if (pen.EndX == 0.5) {
-    pen.EndX = 0.59;
-    return 90;
-  }
-  if (pen.EndX == -0.5) {
-    pen.EndX = -0.59;
-    return 270;
-  }
-  if (pen.EndY == 1.0) {
-    pen.EndY = 1.09;
-    return 180;
-  }
-  pen.EndY = -0.34;
-  return 0;
+HourNumberPlace PlaceHourNumber(drawing::Point end) {
+  if (end.x == kPlateHalfWidth) return {{kNumberRight, end.y}, 90};
+  if (end.x == -kPlateHalfWidth) return {{kNumberLeft, end.y}, 270};
+  if (end.y == kPlateTop) return {{end.x, kNumberTop}, 180};
+  return {{end.x, kNumberBottom}, 0};
 }
 
 std::string HourNumber(int hour) { return std::to_string(hour <= 12 ? hour : hour - 12); }
@@ -132,12 +103,15 @@ std::string RowLabel(int hour) {
 
 }  // namespace
 
-void DrawHourLines(DrawingContext& c, double latitude, double longitude, const ZoneChoice& zone) {
+void DrawHourLines(drawing::DrawingSink& sink, double latitude, double longitude,
+                   const DialZone& zone) {
   HourTable HourAngles = InitialHourAngles();
   HourFlags HourShown{};
   HourTable LineAngles{};
 
-  const double Correction = ZoneCorrection(longitude, zone);
+  // The direction the dial reads as noon is moved by the site's distance
+  // from the meridian of its clock; local apparent time moves nothing.
+  const double Correction = longitude - ZoneMeridian(zone, longitude);
   for (double& angle : HourAngles) angle = angle + Correction;
   if (latitude < 0) {
     for (double& angle : HourAngles) angle = MirrorForSouth(angle);
@@ -149,24 +123,22 @@ void DrawHourLines(DrawingContext& c, double latitude, double longitude, const Z
     HourShown[i] = HourAngles[i] < HideFrom || HourAngles[i] > HideTo;
   }
 
-  c.pen.StartX = 0;
-  c.pen.StartY = 0;
   for (int i = 0; i < kHours; ++i) {
     if (!HourShown[i]) continue;
-    LineAngles[i] = DialAngle(HourAngles[i], latitude, c.DegToRad);
-    EndOnPlateEdge(c.pen, LineAngles[i], c.DegToRad);
-    c.sink.AddLine(c.pen.StartX, c.pen.StartY, c.pen.EndX, c.pen.EndY);
-    const double rotation = PlaceHourNumber(c.pen);
-    c.sink.AddText(HourNumber(i), rotation, c.pen.EndX, c.pen.EndY);
+    LineAngles[i] = DialAngle(HourAngles[i], latitude);
+    const drawing::Point end = EndOnPlateEdge(LineAngles[i]);
+    sink.AddLine(0, 0, end.x, end.y);
+    const HourNumberPlace number = PlaceHourNumber(end);
+    sink.AddText(HourNumber(i), number.rotation, number.point.x, number.point.y);
   }
 
+  // The angle table beside the drawing: a row per clock hour, 0.1 apart,
+  // a hidden hour's row left empty.
   for (int i = 0; i < kHours; ++i) {
     if (!HourShown[i]) continue;
-    c.pen.StartX = 3.5;
-    c.pen.StartY = 1.5 - 0.1 * i;
-    c.sink.AddText(RowLabel(i), 0, c.pen.StartX, c.pen.StartY);
-    c.pen.StartX = 4.25;
-    c.sink.AddText(dxf::FormatDms(LineAngles[i]), 0, c.pen.StartX, c.pen.StartY);
+    const double rowY = 1.5 - 0.1 * i;
+    sink.AddText(RowLabel(i), 0, 3.5, rowY);
+    sink.AddText(drawing::FormatDms(LineAngles[i]), 0, 4.25, rowY);
   }
 }
 

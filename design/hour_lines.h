@@ -1,7 +1,7 @@
 #pragma once
 
-#include "design/design_inputs.h"
-#include "design/drawing_context.h"
+#include "design/dial_zone.h"
+#include "drawing/drawing_sink.h"
 
 namespace design {
 
@@ -9,7 +9,7 @@ namespace design {
 // site, its line from the foot of the style to the edge of the dial plate
 // and its number just outside the plate; then the table of the lines'
 // angles. Latitude and longitude in degrees, north and west positive.
-void DrawHourLines(DrawingContext& context, double latitude, double longitude,
-                   const ZoneChoice& zone);
+void DrawHourLines(drawing::DrawingSink& sink, double latitude, double longitude,
+                   const DialZone& zone);
 
 }  // namespace design

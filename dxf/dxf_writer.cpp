@@ -1,5 +1,6 @@
 #include "dxf/dxf_writer.h"
 
+#include "drawing/text_style.h"
 #include "dxf/number_forms.h"
 
 namespace dxf {
@@ -7,63 +8,70 @@ namespace {
 
 constexpr const char* kLayer = "SUNDIAL";
 constexpr const char* kColour = "5";
-constexpr const char* kTextHeight = "0.075";
 constexpr const char* kCentred = "1";
+
+void Group(LineBuffer& lines, const char* code, std::string value) {
+  lines.Add(code);
+  lines.Add(std::move(value));
+}
+
+void EntityStart(LineBuffer& lines, const char* type) {
+  Group(lines, " 0", type);
+  Group(lines, " 8", kLayer);
+  Group(lines, "62", kColour);
+}
+
+void WriteDxfHeader(LineBuffer& lines) {
+  Group(lines, "999", "DXF File Produced by Quennet's Ziradadozo Rezudor Program");
+  Group(lines, "999", "Copyright (c) 2026 The Ziradadozo Rezudor Design developers");
+  Group(lines, "999", "e-mail: design@ziradadozo-rezudor.example");
+  Group(lines, " 0", "SECTION");
+  Group(lines, " 2", "ENTITIES");
+}
+
+void WriteDxfFooter(LineBuffer& lines) {
+  Group(lines, " 0", "ENDSEC");
+  Group(lines, " 0", "EOF");
+}
 
 }  // namespace
 
-void DxfWriter::Group(const char* code, std::string value) {
-  lines_.Add(code);
-  lines_.Add(std::move(value));
-}
-
-void DxfWriter::EntityStart(const char* type) {
-  Group(" 0", type);
-  Group(" 8", kLayer);
-  Group("62", kColour);
-}
-
-void DxfWriter::WriteDxfHeader() {
-  Group("999", "DXF File Produced by Quennet's Ziradadozo Rezudor Program");
-  Group("999", "Copyright (c) 2026 The Ziradadozo Rezudor Design developers");
-  Group("999", "e-mail: design@ziradadozo-rezudor.example");
-  Group(" 0", "SECTION");
-  Group(" 2", "ENTITIES");
-}
-
-void DxfWriter::WriteDxfFooter() {
-  Group(" 0", "ENDSEC");
-  Group(" 0", "EOF");
-}
-
 void DxfWriter::AddLine(double startX, double startY, double endX, double endY) {
-  EntityStart("LINE");
-  Group("10", FormatCoordinate(startX));
-  Group("20", FormatCoordinate(startY));
-  Group("11", FormatCoordinate(endX));
-  Group("21", FormatCoordinate(endY));
+  EntityStart(DxfLines, "LINE");
+  Group(DxfLines, "10", FormatCoordinate(startX));
+  Group(DxfLines, "20", FormatCoordinate(startY));
+  Group(DxfLines, "11", FormatCoordinate(endX));
+  Group(DxfLines, "21", FormatCoordinate(endY));
 }
 
 void DxfWriter::AddArc(double centreX, double centreY, double radius, double startAngle,
                        double endAngle) {
-  EntityStart("ARC");
-  Group("10", FormatCoordinate(centreX));
-  Group("20", FormatCoordinate(centreY));
-  Group("40", FormatCoordinate(radius));
-  Group("50", FormatCoordinate(startAngle));
-  Group("51", FormatCoordinate(endAngle));
+  EntityStart(DxfLines, "ARC");
+  Group(DxfLines, "10", FormatCoordinate(centreX));
+  Group(DxfLines, "20", FormatCoordinate(centreY));
+  Group(DxfLines, "40", FormatCoordinate(radius));
+  Group(DxfLines, "50", FormatCoordinate(startAngle));
+  Group(DxfLines, "51", FormatCoordinate(endAngle));
 }
 
 void DxfWriter::AddText(const std::string& text, double rotation, double x, double y) {
-  EntityStart("TEXT");
-  Group("40", kTextHeight);
-  Group("50", FormatGeneral(rotation));
-  Group("72", kCentred);
-  Group("1", text);
-  Group("10", FormatCoordinate(x));
-  Group("20", FormatCoordinate(y));
-  Group("11", FormatCoordinate(x));
-  Group("21", FormatCoordinate(y));
+  EntityStart(DxfLines, "TEXT");
+  Group(DxfLines, "40", drawing::kTextHeightText);
+  Group(DxfLines, "50", FormatGeneral(rotation));
+  Group(DxfLines, "72", kCentred);
+  Group(DxfLines, "1", text);
+  Group(DxfLines, "10", FormatCoordinate(x));
+  Group(DxfLines, "20", FormatCoordinate(y));
+  Group(DxfLines, "11", FormatCoordinate(x));
+  Group(DxfLines, "21", FormatCoordinate(y));
+}
+
+std::string DxfWriter::Bytes() const {
+  LineBuffer header;
+  WriteDxfHeader(header);
+  LineBuffer footer;
+  WriteDxfFooter(footer);
+  return header.Text() + DxfLines.Text() + footer.Text();
 }
 
 }  // namespace dxf

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -11,27 +13,23 @@ class ConversionError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A file that could not be created, written or replaced. path() is the name
-// as the caller gave it and reason() the system's own words for the cause
-// ("Permission denied"), so that a command-line tool can print
-// "PATH: REASON"; what() says both.
+// A file that could not be created, written or replaced. `path` names the
+// file as the caller gave it and `reason` says why in the system's words
+// ("Permission denied"); the message is the one to show.
 class FileError : public std::runtime_error {
  public:
+  FileError(std::string path, std::string reason, const std::string& message)
+      : std::runtime_error(message), path_(std::move(path)), reason_(std::move(reason)) {}
+  FileError(std::string path, std::string reason)
+      : FileError(path, reason, path + ": " + reason) {}
   // A failure the system reported with `errorNumber` (an errno value).
-  FileError(std::string path, int errorNumber);
-  // A failure the system gives no number for, told in `reason`.
-  FileError(std::string path, std::string reason);
-  // The same failure told in another `message`, keeping its path and reason.
-  FileError(const std::string& message, const FileError& cause);
-  // A failure known only by its message.
-  explicit FileError(const std::string& message);
+  FileError(std::string path, int errorNumber)
+      : FileError(std::move(path), std::string(std::strerror(errorNumber))) {}
 
   const std::string& path() const { return path_; }
   const std::string& reason() const { return reason_; }
 
  private:
-  FileError(const std::string& message, std::string path, std::string reason);
-
   std::string path_;
   std::string reason_;
 };

@@ -125,6 +125,4 @@ double StrToFloat(std::string_view text, std::string_view decimalSeparator) {
   return ToDouble(Parse(text, decimalSeparator), text);
 }
 
-double StrToFloat(std::string_view text) { return StrToFloat(text, DecimalSeparator()); }
-
 }  // namespace platform

@@ -16,7 +16,4 @@ std::string DecimalSeparator();
 // large for a double, throws ConversionError. Values too small round to 0.
 double StrToFloat(std::string_view text, std::string_view decimalSeparator);
 
-// StrToFloat with the process locale's separator.
-double StrToFloat(std::string_view text);
-
 }  // namespace platform

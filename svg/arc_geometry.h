@@ -1,11 +1,10 @@
 #pragma once
 
+#include "drawing/point.h"
+
 namespace svg {
 
-struct Point {
-  double x;
-  double y;
-};
+using drawing::Point;
 
 // Degrees swept counter-clockwise from startAngle to endAngle, as a DXF arc
 // runs: 0 when the two angles are equal, a full 360 when they differ by

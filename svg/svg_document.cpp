@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/text_style.h"
 #include "svg/arc_geometry.h"
 #include "svg/svg_number.h"
 #include "svg/xml_escape.h"
@@ -10,8 +11,7 @@ namespace svg {
 namespace {
 
 constexpr const char* kBlue = "#0000FF";
-constexpr double kTextHeight = 0.075;
-// Texts are set at a large font size and scaled down to kTextHeight: some
+// Texts are set at a large font size and scaled down to drawing::kTextHeight: some
 // renderers keep font sizes and glyph advances in coarse steps and garble a
 // font only a fraction of a unit high.
 constexpr double kGlyphScale = 0.001;
@@ -88,7 +88,7 @@ void SvgDocument::AddText(const std::string& text, double rotation, double x, do
   std::string element = "<text";
   Attribute(element, "transform", transform);
   texts_ += element + ">" + EscapeXml(text) + "</text>\n";
-  extent_.IncludeText(text, kTextHeight, rotation, x, y);
+  extent_.IncludeText(text, drawing::kTextHeight, rotation, x, y);
 }
 
 std::string SvgDocument::SizeAttributes() const {
@@ -123,7 +123,7 @@ std::string SvgDocument::Bytes() const {
   std::string textStyle;
   Attribute(textStyle, "fill", kBlue);
   Attribute(textStyle, "font-family", "sans-serif");
-  Attribute(textStyle, "font-size", kTextHeight / kGlyphScale);
+  Attribute(textStyle, "font-size", drawing::kTextHeight / kGlyphScale);
   Attribute(textStyle, "text-anchor", "middle");
   file += "<g" + textStyle + ">\n" + texts_ + "</g>\n";
   return file + "</svg>\n";

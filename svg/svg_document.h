@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "dxf/drawing_document.h"
+#include "drawing/drawing_document.h"
 #include "svg/drawing_extent.h"
 #include "svg/print_length.h"
 
@@ -12,7 +12,7 @@ namespace svg {
 // `gnomonLength`. Every entity becomes one element (a LINE a <line>, the
 // ARC a <path>, a TEXT a <text>), blue like the drawing, with y turned to
 // point down and the texts kept upright as they stand in the drawing.
-class SvgDocument : public dxf::DrawingDocument {
+class SvgDocument : public drawing::DrawingDocument {
  public:
   explicit SvgDocument(PrintLength gnomonLength) : gnomonLength_(gnomonLength) {}
 

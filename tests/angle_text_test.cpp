@@ -1,4 +1,4 @@
-#include "dxf/angle_text.h"
+#include "drawing/angle_text.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ TEST(FormatDms, RoundsToHundredthsOfASecondBeforeSplitting) {
       {216.40449690330574, "216'24'16.19\""},
       {89.999, "89'59'56.40\""},
   };
-  for (const Case& c : cases) EXPECT_EQ(dxf::FormatDms(c.angle), c.text) << c.angle;
+  for (const Case& c : cases) EXPECT_EQ(drawing::FormatDms(c.angle), c.text) << c.angle;
 }
 
 // The double product lands on a half although the exact product lies below
@@ -29,7 +29,7 @@ TEST(FormatDms, RoundsToHundredthsOfASecondBeforeSplitting) {
 TEST(FormatDms, DecidesAHalfOnTheExactProduct) {
   const double angle = 0.3429347222222222;
   ASSERT_EQ(angle * 360000.0, 123456.5);
-  EXPECT_EQ(dxf::FormatDms(angle), "0'20'34.56\"");
+  EXPECT_EQ(drawing::FormatDms(angle), "0'20'34.56\"");
 }
 
 }  // namespace

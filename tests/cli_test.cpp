@@ -4,10 +4,13 @@
 #include <vector>
 
 #include "design/design_run.h"
+#include "dxf/dxf_writer.h"
 #include "run_tool.h"
 #include "temp_folder.h"
 
 namespace {
+
+using design::DialZone;
 
 class NoStatus : public design::StatusLine {
  public:
@@ -17,12 +20,11 @@ class NoStatus : public design::StatusLine {
 class Tool : public ::testing::Test {
  protected:
   // The drawing that the core writes for these inputs, to compare with.
-  std::string CoreDrawing(design::DesignInputs inputs) {
-    inputs.fileName = folder.File("core.dxf");
+  std::string CoreDrawing(const design::DesignInputs& inputs) {
     NoStatus status;
-    design::Pen pen;
-    design::RunDesign(inputs, ".", status, pen);
-    return ReadFile(inputs.fileName);
+    dxf::DxfWriter drawing;
+    design::RunDesign(inputs, ".", status, {{&drawing, folder.File("core.dxf")}});
+    return ReadFile(folder.File("core.dxf"));
   }
 
   TempFolder folder;
@@ -44,13 +46,13 @@ TEST_F(Tool, MapsEveryOptionOntoTheWindowsInputs) {
   };
   const Case cases[] = {
       {{"--zone=-5", "--dst", "--long-deg=77", "--long-min=2", "--lat-deg=38", "--lat-min=53"},
-       {{"77", "2", "0"}, {"38", "53", "0.0"}, {7, 27, true}, ""}},
+       {{"77", "2", "0"}, {"38", "53", "0.0"}, DialZone::Gmt(-5, true)}},
       {{"--zone=LAT", "--long-deg=-151", "--long-min=12", "--lat-deg=-33", "--lat-min=52"},
-       {{"-151", "12", "0"}, {"-33", "52", "0.0"}, {26, 27, false}, ""}},
-      {{"--zone=none", "--dst"}, {{"0", "0", "0"}, {"51", "32", "0.0"}, {-1, 27, true}, ""}},
-      {{"--zone=-12"}, {{"0", "0", "0"}, {"51", "32", "0.0"}, {0, 27, false}, ""}},
+       {{"-151", "12", "0"}, {"-33", "52", "0.0"}, DialZone::LocalApparentTime()}},
+      {{"--zone=none", "--dst"}, {{"0", "0", "0"}, {"51", "32", "0.0"}, DialZone::NotChosen(true)}},
+      {{"--zone=-12"}, {{"0", "0", "0"}, {"51", "32", "0.0"}, DialZone::Gmt(-12)}},
       {{"--zone=+13", "--long-sec=30", "--lat-sec=15.5"},
-       {{"0", "0", "30"}, {"51", "32", "15.5"}, {25, 27, false}, ""}},
+       {{"0", "0", "30"}, {"51", "32", "15.5"}, DialZone::Gmt(13)}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;

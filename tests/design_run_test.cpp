@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/status_texts.h"
+#include "dxf/dxf_writer.h"
 #include "numeric_locale.h"
 #include "temp_folder.h"
 
@@ -33,18 +34,22 @@ class DesignRun : public ::testing::Test {
     return inputs;
   }
   DesignInputs DefaultSite() {
-    return {{"0", "0", "0"}, {"51", "32", "0.0"}, {12, 27, false}, output};
+    return {{"0", "0", "0"}, {"51", "32", "0.0"}, design::DialZone::Gmt(0)};
   }
   DesignOutcome Run(const DesignInputs& inputs, const char* separator = ".") {
+    return RunTo(output, inputs, separator);
+  }
+  DesignOutcome RunTo(const std::string& fileName, const DesignInputs& inputs,
+                      const char* separator = ".") {
     status.shown.clear();
-    return design::RunDesign(inputs, separator, status, pen);
+    dxf::DxfWriter drawing;
+    return design::RunDesign(inputs, separator, status, {{&drawing, fileName}}).outcome;
   }
   std::string LastStatus() const { return status.shown.back().first; }
 
   TempFolder folder;
   std::string output = folder.File("dial.dxf");
   RecordingStatus status;
-  design::Pen pen{7, 7, 7, 7};
 };
 
 TEST_F(DesignRun, WritesTheDefaultSiteByteForByte) {
@@ -99,9 +104,7 @@ TEST_F(DesignRun, LeavesAnExistingDrawingAsItWasWhenRejectedOrFailed) {
 TEST_F(DesignRun, ReportsAFileThatCannotBeWrittenAsAFailure) {
   const std::string cases[] = {"", folder.File("missing/dial.dxf"), folder.Path(), "/dev/full"};
   for (const std::string& fileName : cases) {
-    DesignInputs inputs = DefaultSite();
-    inputs.fileName = fileName;
-    EXPECT_EQ(Run(inputs), DesignOutcome::Failed) << fileName;
+    EXPECT_EQ(RunTo(fileName, DefaultSite()), DesignOutcome::Failed) << fileName;
     const std::vector<std::pair<std::string, bool>> expected{{design::kStartingCalculations, true},
                                                              {design::kSavingDxfFile, true},
                                                              {design::kRunFailed, false}};

@@ -7,7 +7,26 @@
 
 namespace {
 
-std::vector<std::string> Lines(const dxf::DxfWriter& writer) { return writer.DxfLines().Lines(); }
+constexpr std::size_t kHeaderLines = 10;
+constexpr std::size_t kFooterLines = 4;
+
+// Every line of the file, each of which must end in CR LF.
+std::vector<std::string> FileLines(const dxf::DxfWriter& writer) {
+  const std::string bytes = writer.Bytes();
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(bytes.substr(start, end - start));
+  }
+  EXPECT_EQ(start, bytes.size()) << "the last line does not end in CR LF";
+  return lines;
+}
+
+// The lines the entities added, between the header and the footer.
+std::vector<std::string> Lines(const dxf::DxfWriter& writer) {
+  const std::vector<std::string> lines = FileLines(writer);
+  return {lines.begin() + kHeaderLines, lines.end() - kFooterLines};
+}
 
 TEST(DxfWriter, WritesTheLineRecord) {
   dxf::DxfWriter writer;
@@ -39,10 +58,8 @@ TEST(DxfWriter, WritesTheTextRecordWithBothAlignmentPoints) {
 }
 
 TEST(DxfWriter, FramesTheEntitiesSectionAndEndsEveryLineInCrLf) {
-  dxf::DxfWriter writer;
-  writer.WriteDxfHeader();
-  writer.WriteDxfFooter();
-  const std::vector<std::string> lines = Lines(writer);
+  const dxf::DxfWriter writer;
+  const std::vector<std::string> lines = FileLines(writer);
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[0], "999");
   EXPECT_EQ(lines[1], "DXF File Produced by Quennet's Ziradadozo Rezudor Program");

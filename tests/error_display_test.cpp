@@ -55,7 +55,7 @@ TEST(ErrorDisplay, ShowsAModalCriticalBoxTitledWithTheApplication) {
 
 TEST(ErrorDisplay, RunGuardedShowsWhatEscapesTheAction) {
   ErrorCapture errors;
-  platform::gui::RunGuarded([] { throw platform::FileError("Unable to write to /x"); });
+  platform::gui::RunGuarded([] { throw platform::FileError("/x", "Permission denied", "Unable to write to /x"); });
   platform::gui::RunGuarded([] { throw 7; });
   EXPECT_EQ(errors.Shown(), QStringList({"Unable to write to /x.", "Unknown error."}));
 }

@@ -11,10 +11,10 @@
 
 namespace {
 
-using design::ZoneChoice;
+using design::DialZone;
 
-constexpr ZoneChoice kGmt{12, 27, false};
-constexpr ZoneChoice kLocalApparentTime{26, 27, false};
+const DialZone kGmt = DialZone::Gmt(0);
+const DialZone kLocalApparentTime = DialZone::LocalApparentTime();
 constexpr double kDefaultLatitude = 51 + 32.0 / 60;
 
 // One drawn hour: its line's end, its number and its table row.
@@ -28,11 +28,9 @@ struct Hour {
 
 // Draws the hour lines and sorts the entities by hour, checking on the way
 // that each line comes with its number and each row with its angle.
-std::map<int, Hour> DrawHours(double latitude, double longitude, ZoneChoice zone) {
+std::map<int, Hour> DrawHours(double latitude, double longitude, DialZone zone) {
   RecordingSink sink;
-  design::Pen pen{9, 9, 9, 9};
-  design::DrawingContext context{sink, pen, std::numbers::pi / 180};
-  design::DrawHourLines(context, latitude, longitude, zone);
+  design::DrawHourLines(sink, latitude, longitude, zone);
 
   const auto& e = sink.entities;
   std::size_t shown = 0;
@@ -102,7 +100,7 @@ TEST(HourLines, DrawTheDefaultSite) {
 }
 
 TEST(HourLines, DaylightSavingWestOfTheZoneMeridian) {
-  const std::map<int, Hour> hours = DrawHours(51.5, 0.1, {12, 27, true});
+  const std::map<int, Hour> hours = DrawHours(51.5, 0.1, DialZone::Gmt(0, true));
   const Hour& seven = hours.at(19);
   EXPECT_EQ(seven.angleText, "0'7'40.00\"");  // 0.1277778 degrees
   EXPECT_EQ(seven.endX, 0.5);
@@ -142,7 +140,7 @@ TEST(HourLines, MirrorASouthernSiteOnLocalApparentTime) {
   EXPECT_EQ(nineteen.labelX, -0.59);
   EXPECT_EQ(nineteen.rotation, 270);
   // Local apparent time ignores the zone's longitude and daylight saving.
-  EXPECT_EQ(DrawHours(latitude, 0, {26, 27, true}).at(9).angleText, nine.angleText);
+  EXPECT_EQ(DrawHours(latitude, 0, DialZone{DialZone::Kind::LocalApparentTime, 0, true}).at(9).angleText, nine.angleText);
 }
 
 TEST(HourLines, ShowMoreHoursTheFurtherFromTheEquator) {
@@ -172,13 +170,13 @@ TEST(HourLines, PutEveryDaytimeHourOnTheNoonLineAtTheEquator) {
   EXPECT_EQ(hours.at(6).angleText, "180'0'0.00\"");
 }
 
-// Index -1 is not the last item: the zone rule makes it 195 degrees west,
-// 180 with daylight saving, the same as index 0.
-TEST(HourLines, TreatNoSelectedZoneAsTheRuleGives) {
-  const ZoneChoice none{-1, 27, false};
-  const ZoneChoice noneSummer{-1, 27, true};
-  const ZoneChoice kwajalein{0, 27, false};
-  const ZoneChoice solomonIslands{23, 27, false};
+// No zone chosen reads the clock 195 degrees west, 180 with daylight
+// saving, the same as GMT -12.
+TEST(HourLines, TreatNoChosenZoneAsTheRuleGives) {
+  const DialZone none = DialZone::NotChosen();
+  const DialZone noneSummer = DialZone::NotChosen(true);
+  const DialZone kwajalein = DialZone::Gmt(-12);
+  const DialZone solomonIslands = DialZone::Gmt(11);
   EXPECT_EQ(DrawHours(kDefaultLatitude, 0, noneSummer).at(0).angleText,
             DrawHours(kDefaultLatitude, 0, kwajalein).at(0).angleText);
   // 195 degrees west of Greenwich is 165 degrees east of it.
@@ -190,7 +188,7 @@ TEST(HourLines, TreatNoSelectedZoneAsTheRuleGives) {
 // A corrected direction of exactly 360 stays 360, on the right edge: hour
 // 18 starts at 0 and a site 165 degrees west on GMT +13 adds 360.
 TEST(HourLines, KeepADirectionOfExactly360) {
-  const std::map<int, Hour> hours = DrawHours(kDefaultLatitude, 165, {25, 27, false});
+  const std::map<int, Hour> hours = DrawHours(kDefaultLatitude, 165, DialZone::Gmt(13));
   const Hour& six = hours.at(18);
   EXPECT_EQ(six.angleText, "360'0'0.00\"");
   EXPECT_EQ(six.endX, 0.5);

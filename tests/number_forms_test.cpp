@@ -1,3 +1,4 @@
+#include "drawing/decimal_digits.h"
 #include "dxf/number_forms.h"
 
 #include <gtest/gtest.h>
@@ -73,14 +74,14 @@ TEST(FormatFixed, KeepsFifteenDigitsAndTheGivenDecimals) {
       {1e16, 2, "1E16"},
   };
   for (const FixedCase& c : cases) {
-    EXPECT_EQ(dxf::FormatFixed(c.value, c.decimals), c.text) << c.value << " " << c.decimals;
+    EXPECT_EQ(drawing::FormatFixed(c.value, c.decimals), c.text) << c.value << " " << c.decimals;
   }
 }
 
 // 0.1 + 0.2 is 0.30000000000000004440892098500626...: its 18-digit text
 // is 0.300000000000000044, which the 15-digit fixed form rounds away.
 TEST(FormatFixed, RoundsTheEighteenDigitTextNotTheBinaryValue) {
-  EXPECT_EQ(dxf::FormatFixed(0.1 + 0.2, 17), "0.30000000000000000");
+  EXPECT_EQ(drawing::FormatFixed(0.1 + 0.2, 17), "0.30000000000000000");
 }
 
 TEST(CommaLocale, NumbersStillUseAPoint) {
@@ -88,7 +89,7 @@ TEST(CommaLocale, NumbersStillUseAPoint) {
   if (!comma.Active()) GTEST_SKIP() << "de_DE.UTF-8 missing";
   EXPECT_EQ(dxf::FormatCoordinate(-0.2), "-0.2000000000");
   EXPECT_EQ(dxf::FormatGeneral(33.333333333333336), "33.3333333333333");
-  EXPECT_EQ(dxf::FormatFixed(12345.5, 2), "12345.50");
+  EXPECT_EQ(drawing::FormatFixed(12345.5, 2), "12345.50");
 }
 
 }  // namespace

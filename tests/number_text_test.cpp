@@ -62,8 +62,8 @@ TEST(DecimalSeparator, FollowsTheProcessLocale) {
   NumericLocale comma("de_DE.UTF-8");
   if (!comma.Active()) GTEST_SKIP() << "de_DE.UTF-8 missing";
   EXPECT_EQ(platform::DecimalSeparator(), ",");
-  EXPECT_EQ(StrToFloat("0,5"), 0.5);
-  EXPECT_THROW(StrToFloat("0.0"), ConversionError);
+  EXPECT_EQ(StrToFloat("0,5", platform::DecimalSeparator()), 0.5);
+  EXPECT_THROW(StrToFloat("0.0", platform::DecimalSeparator()), ConversionError);
 }
 
 }  // namespace

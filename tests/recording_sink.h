@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "dxf/drawing_sink.h"
+#include "drawing/drawing_sink.h"
 
 // Keeps every entity handed to it, for tests that look at the geometry.
 struct RecordedEntity {
@@ -13,7 +13,7 @@ struct RecordedEntity {
   std::string text;
 };
 
-class RecordingSink : public dxf::DrawingSink {
+class RecordingSink : public drawing::DrawingSink {
  public:
   void AddLine(double startX, double startY, double endX, double endY) override {
     entities.push_back({RecordedEntity::Line, startX, startY, endX, endY, 0, 0, 0, 0, {}});

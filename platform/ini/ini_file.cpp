@@ -16,7 +16,7 @@ namespace {
 constexpr std::size_t kMaxTextLength = 2047;
 
 FileError WriteError(const FileError& cause) {
-  return FileError("Unable to write to " + cause.path(), cause);
+  return FileError(cause.path(), cause.reason(), "Unable to write to " + cause.path());
 }
 
 // The stored value, or nothing when the file cannot be read or the section

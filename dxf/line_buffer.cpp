@@ -1,6 +1,6 @@
-#include "platform/line_buffer.h"
+#include "dxf/line_buffer.h"
 
-namespace platform {
+namespace dxf {
 
 std::string LineBuffer::Text() const {
   std::size_t size = 0;
@@ -14,4 +14,4 @@ std::string LineBuffer::Text() const {
   return text;
 }
 
-}  // namespace platform
+}  // namespace dxf

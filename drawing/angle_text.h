@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace dxf {
+namespace drawing {
 
 // Degrees-minutes-seconds text of an angle in decimal degrees:
 // 10.341666666666667 gives 10'20'30.00" (seconds to two decimals, then the
@@ -11,4 +11,4 @@ namespace dxf {
 // before the text of its magnitude.
 std::string FormatDms(double angle);
 
-}  // namespace dxf
+}  // namespace drawing

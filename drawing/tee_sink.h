@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "dxf/drawing_sink.h"
+#include "drawing/drawing_sink.h"
 
-namespace dxf {
+namespace drawing {
 
 // Hands every entity to each of several sinks, in order.
 class TeeSink : public DrawingSink {
@@ -27,4 +27,4 @@ class TeeSink : public DrawingSink {
   std::vector<DrawingSink*> sinks_;
 };
 
-}  // namespace dxf
+}  // namespace drawing

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "dxf/drawing_sink.h"
+#include "drawing/drawing_sink.h"
 
-namespace dxf {
+namespace drawing {
 
 // A drawing that collects entities and can be saved as one file.
 class DrawingDocument : public DrawingSink {
@@ -13,4 +13,4 @@ class DrawingDocument : public DrawingSink {
   virtual std::string Bytes() const = 0;
 };
 
-}  // namespace dxf
+}  // namespace drawing

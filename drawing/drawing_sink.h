@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace dxf {
+namespace drawing {
 
 // Receives the entities of a drawing in order. The design run draws through
 // this interface alone, so every output format sees exactly the same
@@ -19,4 +19,4 @@ class DrawingSink {
   virtual void AddText(const std::string& text, double rotation, double x, double y) = 0;
 };
 
-}  // namespace dxf
+}  // namespace drawing

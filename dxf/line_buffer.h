@@ -4,14 +4,13 @@
 #include <string_view>
 #include <vector>
 
-namespace platform {
+namespace dxf {
 
 // An ordered list of text lines that is only ever appended to, kept for
 // saving as one block in which every line ends in CR LF.
 class LineBuffer {
  public:
   void Add(std::string line) { lines_.push_back(std::move(line)); }
-  const std::vector<std::string>& Lines() const { return lines_; }
 
   // The lines joined, each followed by CR LF, the last one included.
   std::string Text() const;
@@ -20,4 +19,4 @@ class LineBuffer {
   std::vector<std::string> lines_;
 };
 
-}  // namespace platform
+}  // namespace dxf

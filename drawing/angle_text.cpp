@@ -1,12 +1,12 @@
-#include "dxf/angle_text.h"
+#include "drawing/angle_text.h"
 
 #include <cmath>
 #include <cstdint>
 #include <string>
 
-#include "dxf/number_forms.h"
+#include "drawing/decimal_digits.h"
 
-namespace dxf {
+namespace drawing {
 namespace {
 
 constexpr double kHundredthsPerDegree = 360000.0;
@@ -35,4 +35,4 @@ std::string FormatDms(double angle) {
          FormatFixed(static_cast<double>(hundredths) / 100.0, 2) + "\"";
 }
 
-}  // namespace dxf
+}  // namespace drawing
