@@ -108,8 +108,11 @@ TEST_F(InjectedFaults, EveryFailingCallLeavesThePairAsItWasOrSavesItWhole) {
     std::string error;
     // Whether some save must fail, which shows that the fault was injected.
     bool fails;
+    // How many of the calls to make fail in turn.
+    int calls = 6;
   };
-  // An unnamed temporary refused (EOPNOTSUPP) falls back to a named one; a
+  // The 7th and 8th openat make the unnamed temporaries: refused
+  // (EOPNOTSUPP), they fall back to named ones. A
   // folder that cannot be locked is saved into unlocked; an owner that cannot
   // be kept is no reason to fail.
   const Fault faults[] = {
@@ -120,8 +123,8 @@ TEST_F(InjectedFaults, EveryFailingCallLeavesThePairAsItWasOrSavesItWhole) {
       {"fsync", "EIO", true},
       {"rename,renameat,renameat2", "EIO", true},
       {"link,linkat", "EIO", true},
-      {"openat", "EOPNOTSUPP", true},
-      {"openat", "EACCES", true},
+      {"openat", "EOPNOTSUPP", true, 8},
+      {"openat", "EACCES", true, 8},
       {"fchown", "EPERM", false},
       {"flock", "ENOLCK", false},
   };
@@ -130,7 +133,7 @@ TEST_F(InjectedFaults, EveryFailingCallLeavesThePairAsItWasOrSavesItWhole) {
   const std::string arguments = a + " '*5000' " + b + " 'new b'";
   for (const Fault& fault : faults) {
     int failures = 0;
-    for (int when = 1; when <= 6; ++when) {
+    for (int when = 1; when <= fault.calls; ++when) {
       WriteFile(a, "old a");
       WriteFile(b, "old b");
       const std::string what = fault.syscalls + " #" + std::to_string(when) + " " + fault.error;
