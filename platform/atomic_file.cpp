@@ -52,6 +52,8 @@ struct PendingFile {
   const char* Name() const { return target.name.c_str(); }
 };
 
+// A save's files and folders, each released by its owner's destructor,
+// whatever step fails. Nothing is made before Prepare().
 class Save {
  public:
   explicit Save(const std::vector<FileContent>& files) {
@@ -59,15 +61,6 @@ class Save {
       PendingFile& pending = files_.emplace_back();
       pending.path = file.path;
       pending.bytes = file.bytes;
-      pending.target = ResolveTarget(file.path);
-    }
-    RefuseOneFileTwice();
-    OpenFolders();
-    for (PendingFile& file : files_) {
-      if (!file.target.IsDescriptor()) Examine(file);
-    }
-    for (PendingFile& file : files_) {
-      if (file.way == Way::kNew || file.way == Way::kReplace) Prepare(file);
     }
   }
   Save(const Save&) = delete;
@@ -75,6 +68,19 @@ class Save {
   ~Save() {
     for (PendingFile& file : files_) {
       if (!file.backup.empty()) ::unlinkat(file.FolderFd(), file.backup.c_str(), 0);
+    }
+  }
+
+  // Writes every new content beside its target, changing no target.
+  void Prepare() {
+    for (PendingFile& file : files_) file.target = ResolveTarget(file.path);
+    RefuseOneFileTwice();
+    OpenFolders();
+    for (PendingFile& file : files_) {
+      if (!file.target.IsDescriptor()) Examine(file);
+    }
+    for (PendingFile& file : files_) {
+      if (file.way == Way::kNew || file.way == Way::kReplace) WriteBeside(file);
     }
   }
 
@@ -92,7 +98,7 @@ class Save {
       for (PendingFile& file : files_) {
         if (file.way == Way::kNew || file.way == Way::kReplace) MoveIntoPlace(file);
       }
-    } catch (const FileError&) {
+    } catch (...) {
       Undo();
       throw;
     }
@@ -162,7 +168,7 @@ class Save {
     if (flags >= 0) ::fcntl(file.existing.get(), F_SETFL, flags & ~O_NONBLOCK);
   }
 
-  static void Prepare(PendingFile& file) {
+  static void WriteBeside(PendingFile& file) {
     TemporaryFile& temp = file.temp.emplace(file.FolderFd(), file.target.name);
     const int error = temp.Create(file.way == Way::kNew ? 0666 : 0600);
     if (error == EACCES || error == EPERM) {
@@ -262,7 +268,9 @@ void ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 void ReplaceFilesAtomically(const std::vector<FileContent>& files) {
-  Save(files).Commit();
+  Save save(files);
+  save.Prepare();
+  save.Commit();
 }
 
 }  // namespace platform
