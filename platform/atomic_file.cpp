@@ -47,6 +47,8 @@ struct PendingFile {
   std::string backup;
   // The target has been changed and must be put back if the save fails.
   bool touched = false;
+  // A sticky folder lets only some users rename over the file.
+  bool mayRename = true;
 
   int FolderFd() const { return folder->fd.get(); }
   const char* Name() const { return target.name.c_str(); }
@@ -159,6 +161,7 @@ class Save {
     if (!file.existing.IsOpen()) throw FileError(file.path, errno);
     if (S_ISREG(info.st_mode)) {
       file.way = Way::kReplace;
+      file.mayRename = MayReplaceIn(*file.folder, info.st_uid);
       SweepSpareFiles(*file.folder, file.target.name);
       return;
     }
@@ -175,6 +178,9 @@ class Save {
       if (file.way == Way::kReplace) return PrepareRewrite(file);
     }
     Check(file.path, error);
+    // Refused now, before any file of the save has changed, not at the
+    // rename.
+    if (!file.mayRename) throw FileError(file.path, EPERM);
     Check(file.path, WriteAll(temp.fd(), file.bytes));
     if (file.way == Way::kReplace) {
       Check(file.path, CopyOwnerAndPermissions(file.existing.get(), temp.fd()));
@@ -208,7 +214,7 @@ class Save {
       file.touched = true;
       return;
     }
-    if (ChangesSeveralFiles()) KeepBackup(file);
+    if (&file != LastRenamed()) KeepBackup(file);
     Check(file.path, file.temp->MoveIntoPlace());
     file.touched = true;
   }
@@ -220,13 +226,14 @@ class Save {
     return false;
   }
 
-  // A lone file needs no backup: nothing after its rename can fail.
-  bool ChangesSeveralFiles() const {
-    std::size_t count = 0;
+  // The last file renamed needs no backup: nothing after its rename can
+  // fail. Files rewritten in place keep their old content in memory.
+  const PendingFile* LastRenamed() const {
+    const PendingFile* last = nullptr;
     for (const PendingFile& file : files_) {
-      if (file.way != Way::kDescriptor && file.way != Way::kDevice) ++count;
+      if (file.way == Way::kNew || file.way == Way::kReplace) last = &file;
     }
-    return count > 1;
+    return last;
   }
 
   static void KeepBackup(PendingFile& file) {

@@ -23,10 +23,11 @@ namespace platform {
 //    whole. Another hard link of the file keeps the old content.
 //  - A file that may be written in a folder that takes no new files is
 //    rewritten in place; only this case is not atomic.
-// A file that may not be written is refused, not replaced. Saves into the
-// same folder wait for each other. Throws FileError with the path and the
-// system's reason; on any failure every target is left as it was and no
-// temporary file remains.
+// A file that may not be written is refused, not replaced, and so is one
+// this process may not rename over (another user's, in a sticky folder),
+// before anything is written. Saves into the same folder wait for each
+// other. Throws FileError with the path and the system's reason; on any
+// failure every target is left as it was and no temporary file remains.
 void ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 struct FileContent {
@@ -36,8 +37,8 @@ struct FileContent {
 
 // Saves several files as one: every new content is written first, then
 // descriptors and devices take theirs, then the files are renamed into
-// place, each replaced file kept under a hidden hard link until all are
-// done. When one fails, those already renamed are put back. Two names of
+// place, each replaced file but the last kept under a hidden hard link
+// until all are done. When one fails, those already renamed are put back. Two names of
 // one file (platform/same_file.h) are refused before anything is written.
 void ReplaceFilesAtomically(const std::vector<FileContent>& files);
 

@@ -34,6 +34,8 @@ SaveFolder OpenSaveFolder(const std::string& folder, const std::string& path) {
   if (::fstat(opened.fd.get(), &info) != 0) throw FileError(path, errno);
   opened.device = info.st_dev;
   opened.inode = info.st_ino;
+  opened.mode = info.st_mode;
+  opened.owner = info.st_uid;
   return opened;
 }
 
@@ -62,6 +64,11 @@ void SweepSpareFiles(const SaveFolder& folder, std::string_view name) {
   while (const dirent* entry = ::readdir(entries.get())) {
     if (IsSpareNameOf(entry->d_name, name)) ::unlinkat(folder.fd.get(), entry->d_name, 0);
   }
+}
+
+bool MayReplaceIn(const SaveFolder& folder, uid_t fileOwner) {
+  const uid_t self = ::geteuid();
+  return !(folder.mode & S_ISVTX) || self == 0 || self == fileOwner || self == folder.owner;
 }
 
 void SyncFolder(const SaveFolder& folder) { ::fsync(folder.fd.get()); }

@@ -15,6 +15,8 @@ struct SaveFolder {
   FileDescriptor fd;
   dev_t device = 0;
   ino_t inode = 0;
+  mode_t mode = 0;
+  uid_t owner = 0;
   // Holds the save's lock, so that no other save is between its first
   // temporary file and its last rename.
   bool locked = false;
@@ -33,6 +35,11 @@ void LockSaveFolders(std::vector<SaveFolder*> folders);
 // it finished left behind. Only a locked folder is swept: there every such
 // file belongs to a save that is gone.
 void SweepSpareFiles(const SaveFolder& folder, std::string_view name);
+
+// Whether this process may rename over, or remove, a file of `fileOwner` in
+// the folder: in a sticky folder (such as /tmp) only the file's owner, the
+// folder's owner and root may.
+bool MayReplaceIn(const SaveFolder& folder, uid_t fileOwner);
 
 // Flushes the folder's entries to the disk, where its descriptor allows.
 void SyncFolder(const SaveFolder& folder);

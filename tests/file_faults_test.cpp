@@ -2,6 +2,7 @@
 // refusing one call after another. Whatever fails, every file is left as it
 // was and nothing of the save stays behind.
 #include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -164,6 +165,45 @@ TEST_F(InjectedFaults, AFailedSaveOfNewFilesMakesNoneOfThem) {
       std::filesystem::remove(a);
       std::filesystem::remove(b);
     }
+  }
+}
+
+// A shared folder (sticky, like /tmp) where the picture belongs to another
+// user: the user may write it, but not rename over it. The drawing, renamed
+// first, must be put back.
+TEST(StickyFolder, ARefusedSecondRenamePutsTheFirstFileBack) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to make another user's file";
+  TempFolder folder;
+  ::chmod(folder.Path().c_str(), 0755);
+  const std::string shared = folder.File("shared");
+  std::filesystem::create_directory(shared);
+  ::chmod(shared.c_str(), 01777);
+  const std::string drawing = shared + "/a.dxf";
+  const std::string picture = shared + "/b.svg";
+  WriteFile(drawing, "old a");
+  WriteFile(picture, "old b");
+  ASSERT_EQ(::chown(drawing.c_str(), 65534, 65534), 0);
+  ::chmod(picture.c_str(), 0666);
+
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0) _exit(2);
+    try {
+      ReplaceFilesAtomically({{drawing, "new a"}, {picture, "new b"}});
+    } catch (const FileError& error) {
+      _exit(error.reason() == std::strerror(EPERM) ? 1 : 3);
+    }
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(ReadFile(drawing), "old a");
+  EXPECT_EQ(ReadFile(picture), "old b");
+  for (const auto& entry : std::filesystem::directory_iterator(shared)) {
+    const std::string name = entry.path().filename();
+    EXPECT_TRUE(name == "a.dxf" || name == "b.svg") << name << " was left behind";
   }
 }
 
