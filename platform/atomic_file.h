@@ -38,8 +38,9 @@ struct FileContent {
 // Saves several files as one: every new content is written first, then
 // descriptors and devices take theirs, then the files are renamed into
 // place, each replaced file but the last kept under a hidden hard link
-// until all are done. When one fails, those already renamed are put back. Two names of
-// one file (platform/same_file.h) are refused before anything is written.
+// until all are done. When one fails, those already renamed are put back.
+// Two names of one file (platform/same_file.h) are refused before anything
+// is written.
 void ReplaceFilesAtomically(const std::vector<FileContent>& files);
 
 }  // namespace platform
