@@ -27,6 +27,9 @@ class FileDescriptor {
   int get() const { return fd_; }
   bool IsOpen() const { return fd_ >= 0; }
 
+  // Hands the descriptor to a new owner, which will close it.
+  int Release() { return std::exchange(fd_, -1); }
+
   // Closes now, so that a late write error that close reports is seen:
   // 0, or the errno value of the failure.
   int Close() {

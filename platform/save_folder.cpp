@@ -54,13 +54,11 @@ void LockSaveFolders(std::vector<SaveFolder*> folders) {
 
 void SweepSpareFiles(const SaveFolder& folder, std::string_view name) {
   if (!folder.locked) return;
-  const int listing = ::openat(folder.fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (listing < 0) return;
-  std::unique_ptr<DIR, CloseListing> entries(::fdopendir(listing));
-  if (!entries) {
-    ::close(listing);
-    return;
-  }
+  FileDescriptor listing(::openat(folder.fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!listing.IsOpen()) return;
+  std::unique_ptr<DIR, CloseListing> entries(::fdopendir(listing.get()));
+  if (!entries) return;
+  listing.Release();
   while (const dirent* entry = ::readdir(entries.get())) {
     if (IsSpareNameOf(entry->d_name, name)) ::unlinkat(folder.fd.get(), entry->d_name, 0);
   }
