@@ -223,6 +223,24 @@ TEST_F(AtomicFile, RefusesToSaveOneFileUnderTwoNames) {
   EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
+// What a save killed between naming its new file and renaming it leaves
+// behind, the next save of the same file removes, and nothing else.
+TEST_F(AtomicFile, ASaveRemovesWhatAKilledSaveOfTheSameFileLeftBehind) {
+  const std::string path = folder.File("dial.dxf");
+  WriteFile(path, "old");
+  const std::string leftBehind[] = {".dial.dxf.zrd-new-AbC123", ".dial.dxf.zrd-old-xYz789"};
+  const std::string kept[] = {".dial.dxf.zrd-new-AbC1234", ".dial.svg.zrd-new-AbC123",
+                              ".dial.dxf.zrd-tmp-AbC123", "dial.dxf.zrd-new-AbC123"};
+  for (const std::string& name : leftBehind) WriteFile(folder.File(name), "stale");
+  for (const std::string& name : kept) WriteFile(folder.File(name), "mine");
+  ReplaceFileAtomically(path, "new");
+  for (const std::string& name : leftBehind) {
+    EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+  }
+  for (const std::string& name : kept) EXPECT_EQ(ReadFile(folder.File(name)), "mine") << name;
+  EXPECT_EQ(ReadFile(path), "new");
+}
+
 // Run as an unprivileged user: root may write anything.
 TEST_F(AtomicFile, UnprivilegedRefusesAFileOrFolderClosedToWriting) {
   if (::geteuid() == 0) GTEST_SKIP() << "runs again as an unprivileged user";
