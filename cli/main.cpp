@@ -77,7 +77,9 @@ int Run(const cli::Options& options) {
   const design::DesignResult result =
       design::RunDesign(options.inputs, separator, status, Outputs(options, drawing, picture));
   if (result.outcome != design::DesignOutcome::Finished) {
-    Diagnose(cli::FailureText(result, options, status.Last()));
+    const std::string failure = cli::FailureText(result, options, status.Last());
+    // -v has shown the status already.
+    if (!options.verbose || failure != status.Last()) Diagnose(failure);
     return 1;
   }
   const drawing::DrawingDocument* toStdout = StandardOutputDocument(options, drawing, picture);

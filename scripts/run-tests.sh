@@ -4,16 +4,16 @@
 # and UndefinedBehaviorSanitizer, and the whole suite in a release build.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 # Window tests need no display.
 export QT_QPA_PLATFORM=offscreen
 jobs=2
 fuzz_seconds=${FUZZ_SECONDS:-15}
 
-echo "== Fuzzing the text readers (${fuzz_seconds} s each)"
+echo "== Fuzzing the text readers and the tool's options (${fuzz_seconds} s each)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZRD_BUILD_FUZZ=ON -DZRD_BUILD_GUI=OFF -DZRD_BUILD_TESTS=OFF -DZRD_BUILD_BENCH=OFF >/dev/null
+  -DZRD_BUILD_FUZZ=ON -DZRD_BUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 for fuzzer in build-fuzz/fuzz/*_fuzz; do
   corpus=$(mktemp -d)
@@ -31,3 +31,18 @@ echo "== Tests in the release build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure
+
+echo "== The Debian package"
+(cd build && cpack -G DEB >/dev/null)
+deb=$(ls build/ziradadozo-rezudor-design_*.deb)
+echo "$deb"
+if command -v lintian >/dev/null; then
+  lintian --fail-on error "$deb"
+fi
+if command -v appstreamcli >/dev/null; then
+  unpacked=$(mktemp -d)
+  dpkg-deb -x "$deb" "$unpacked"
+  # No network in CI: the screenshot's address is checked for form only.
+  appstreamcli validate --no-net --pedantic "$unpacked"/usr/share/metainfo/*.metainfo.xml
+  rm -rf "$unpacked"
+fi
