@@ -36,13 +36,20 @@ echo "== The Debian package"
 (cd build && cpack -G DEB >/dev/null)
 deb=$(ls build/ziradadozo-rezudor-design_*.deb)
 echo "$deb"
+unpacked=$(mktemp -d)
+dpkg-deb -x "$deb" "$unpacked"
+for page in "$unpacked"/usr/share/man/man1/*.1.gz; do
+  warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  if [ -n "$warnings" ]; then
+    echo "$page: $warnings" >&2
+    exit 1
+  fi
+done
 if command -v lintian >/dev/null; then
   lintian --fail-on error "$deb"
 fi
 if command -v appstreamcli >/dev/null; then
-  unpacked=$(mktemp -d)
-  dpkg-deb -x "$deb" "$unpacked"
   # No network in CI: the screenshot's address is checked for form only.
   appstreamcli validate --no-net --pedantic "$unpacked"/usr/share/metainfo/*.metainfo.xml
-  rm -rf "$unpacked"
 fi
+rm -rf "$unpacked"
