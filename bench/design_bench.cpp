@@ -2,7 +2,9 @@
 //   DesignRun        the whole run for the default site: compute, format, save
 //   DesignNoSave     the same run with its bytes going to /dev/null
 //   PlainWrite       one open-write-close of the same bytes in the same folder
-//   ToolProcess      ziradadozo-rezudor-dxf from start to exit
+//   ToolProcess      ziradadozo-rezudor-dxf from start to exit; with the C
+//                    library shared, as a Debian package needs, it is to
+//                    stay within 1.5x CatProcess
 //   CatProcess       cat copying the same drawing, from start to exit
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
