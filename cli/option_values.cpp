@@ -13,8 +13,6 @@ namespace {
 constexpr double kShortestGnomonMm = 1e-3;
 constexpr double kLongestGnomonMm = 1e6;
 
-std::string Quoted(std::string_view text) { return "'" + EchoText(text) + "'"; }
-
 bool AllDigits(std::string_view text) {
   return !text.empty() && text.size() <= 3 &&
          text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -33,7 +31,7 @@ design::DialZone ZoneValue(std::string_view text, bool daylightSaving) {
   if (negative) offset = -offset;
   if (!AllDigits(digits) || offset < -12 || offset > 13) {
     throw UsageError("--zone takes a GMT offset from -12 to +13, LAT or none, not " +
-                     Quoted(text));
+                     QuotedEcho(text));
   }
   return design::DialZone::Gmt(offset, daylightSaving);
 }
@@ -48,13 +46,13 @@ svg::PrintLength GnomonLengthValue(std::string_view text) {
     throw UsageError(
         "--gnomon-length takes a positive number and a unit mm, cm or in, such as "
         "100mm or 2.5in, not " +
-        Quoted(text));
+        QuotedEcho(text));
   }
   const svg::PrintLength length{value, *unit};
   const double millimetres = svg::Millimetres(length);
   if (!(millimetres >= kShortestGnomonMm && millimetres <= kLongestGnomonMm)) {
     throw UsageError("--gnomon-length must be from 0.001mm to 1000000mm (1 km), not " +
-                     Quoted(text));
+                     QuotedEcho(text));
   }
   return length;
 }
@@ -67,7 +65,7 @@ design::AngleTexts CoordinateValue(std::string_view text, std::string_view optio
     const std::size_t colon = text.find(':', start);
     if (count == 3) {
       throw UsageError(std::string(option) + " takes decimal degrees or DEG:MIN:SEC, not " +
-                       Quoted(text));
+                       QuotedEcho(text));
     }
     parts[count++] = std::string(text.substr(start, colon - start));
     if (colon == std::string_view::npos) break;

@@ -55,8 +55,6 @@ constexpr option kLongOptions[] = {
     {nullptr, 0, nullptr, 0},
 };
 
-std::string Quoted(std::string_view text) { return "'" + EchoText(text) + "'"; }
-
 const option* LongOption(int id) {
   for (const option* o = kLongOptions; o->name != nullptr; ++o) {
     if (o->val == id) return o;
@@ -71,18 +69,18 @@ std::string Refusal(int result, int id, std::string_view arg) {
   const bool longForm = arg.substr(0, 2) == "--" && (id == 0 || LongOption(id) != nullptr);
   if (!longForm) {
     const char letter[] = {static_cast<char>(id), '\0'};
-    return result == ':' ? std::string("option requires an argument -- ") + Quoted(letter)
-                         : std::string("invalid option -- ") + Quoted(letter);
+    return result == ':' ? std::string("option requires an argument -- ") + QuotedEcho(letter)
+                         : std::string("invalid option -- ") + QuotedEcho(letter);
   }
   const std::string_view name = arg.substr(0, arg.find('='));
-  if (result == ':') return "option " + Quoted(name) + " requires an argument";
-  if (id != 0) return "option " + Quoted(name) + " doesn't allow an argument";
+  if (result == ':') return "option " + QuotedEcho(name) + " requires an argument";
+  if (id != 0) return "option " + QuotedEcho(name) + " doesn't allow an argument";
   int matches = 0;
   for (const option* o = kLongOptions; o->name != nullptr; ++o) {
     if (std::string_view(o->name).substr(0, name.size() - 2) == name.substr(2)) ++matches;
   }
-  return (matches > 1 ? "option " + Quoted(name) + " is ambiguous"
-                      : "unrecognized option " + Quoted(arg));
+  return (matches > 1 ? "option " + QuotedEcho(name) + " is ambiguous"
+                      : "unrecognized option " + QuotedEcho(arg));
 }
 
 // One coordinate as the options give it: whole, or box by box.
@@ -162,27 +160,62 @@ Options ParseOptions(const std::vector<std::string>& args) {
     if (id == -1) break;
     const std::string value = optarg != nullptr ? optarg : "";
     switch (id) {
-      case kHelp: options.help = true; break;
-      case kVersion: options.version = true; break;
-      case kVerbose: options.verbose = true; break;
-      case kDst: daylightSaving = true; break;
-      case kLocaleNumbers: options.localeNumbers = true; break;
-      case kZone: zone = value; break;
-      case kOutput: options.dxfFileName = value; break;
-      case kSvg: options.svgFileName = value; break;
-      case kGnomonLength: options.gnomonLength = GnomonLengthValue(value); break;
-      case kLat: latitude.whole = value; break;
-      case kLatDeg: latitude.boxes[0] = value; break;
-      case kLatMin: latitude.boxes[1] = value; break;
-      case kLatSec: latitude.boxes[2] = value; break;
-      case kLong: longitude.whole = value; break;
-      case kLongDeg: longitude.boxes[0] = value; break;
-      case kLongMin: longitude.boxes[1] = value; break;
-      case kLongSec: longitude.boxes[2] = value; break;
-      default: throw UsageError(Refusal(id, optopt, argv[optind - 1]));
+      case kHelp:
+        options.help = true;
+        break;
+      case kVersion:
+        options.version = true;
+        break;
+      case kVerbose:
+        options.verbose = true;
+        break;
+      case kDst:
+        daylightSaving = true;
+        break;
+      case kLocaleNumbers:
+        options.localeNumbers = true;
+        break;
+      case kZone:
+        zone = value;
+        break;
+      case kOutput:
+        options.dxfFileName = value;
+        break;
+      case kSvg:
+        options.svgFileName = value;
+        break;
+      case kGnomonLength:
+        options.gnomonLength = GnomonLengthValue(value);
+        break;
+      case kLat:
+        latitude.whole = value;
+        break;
+      case kLatDeg:
+        latitude.boxes[0] = value;
+        break;
+      case kLatMin:
+        latitude.boxes[1] = value;
+        break;
+      case kLatSec:
+        latitude.boxes[2] = value;
+        break;
+      case kLong:
+        longitude.whole = value;
+        break;
+      case kLongDeg:
+        longitude.boxes[0] = value;
+        break;
+      case kLongMin:
+        longitude.boxes[1] = value;
+        break;
+      case kLongSec:
+        longitude.boxes[2] = value;
+        break;
+      default:
+        throw UsageError(Refusal(id, optopt, argv[optind - 1]));
     }
   }
-  if (optind < argc) throw UsageError("unexpected argument " + Quoted(argv[optind]));
+  if (optind < argc) throw UsageError("unexpected argument " + QuotedEcho(argv[optind]));
   if (options.help || options.version) return options;
 
   design::DesignInputs& in = options.inputs;

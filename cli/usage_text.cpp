@@ -52,15 +52,14 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-  return "ziradadozo-rezudor-dxf " ZRD_VERSION "\n"
+  return "ziradadozo-rezudor-dxf " ZRD_VERSION
+         "\n"
          "Copyright (C) 2026 the Ziradadozo Rezudor Design authors.\n"
          "License MIT: <https://opensource.org/licenses/MIT>.\n"
          "This is free software: you are free to change and redistribute it.\n"
          "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
-std::string TryHelpText() {
-  return "Try 'ziradadozo-rezudor-dxf --help' for more information.\n";
-}
+std::string TryHelpText() { return "Try 'ziradadozo-rezudor-dxf --help' for more information.\n"; }
 
 }  // namespace cli

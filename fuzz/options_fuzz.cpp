@@ -40,9 +40,13 @@ void CheckAccepted(const cli::Options& options) {
 }
 
 void CheckRefusal(std::string_view message) {
-  for (char c : message) {
-    const auto byte = static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i < message.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(message[i]);
     if (byte < 0x20 || byte == 0x7f) __builtin_trap();
+    const bool c1 = byte == 0xc2 && i + 1 < message.size() &&
+                    static_cast<unsigned char>(message[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(message[i + 1]) <= 0x9f;
+    if (c1) __builtin_trap();
   }
 }
 

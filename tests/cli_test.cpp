@@ -71,15 +71,18 @@ TEST_F(Tool, MapsEveryOptionOntoTheWindowsInputs) {
     std::vector<std::string> args;
     design::DesignInputs inputs;
   };
-  const design::DesignInputs washington{{"77", "2", "0"}, {"38", "53", "0"}, DialZone::Gmt(-5, true)};
+  const design::DesignInputs washington{
+      {"77", "2", "0"}, {"38", "53", "0"}, DialZone::Gmt(-5, true)};
   const Case cases[] = {
-      {{"--zone=-5", "--dst", "--long-deg=77", "--long-min=2", "--lat-deg=38", "--lat-min=53",
-        "-o", "@"},
+      {{"--zone=-5", "--dst", "--long-deg=77", "--long-min=2", "--lat-deg=38", "--lat-min=53", "-o",
+        "@"},
        washington},
       {{"--zone", "-5", "--dst", "--long", "77:2:0", "--lat", "38:53", "-o@"}, washington},
       {{"--lat=38.883333333333333", "--long=77.033333333333333", "--zone=-5", "--dst", "-o", "@",
         "--"},
-       {{"77.033333333333333", "0", "0"}, {"38.883333333333333", "0", "0"}, DialZone::Gmt(-5, true)}},
+       {{"77.033333333333333", "0", "0"},
+        {"38.883333333333333", "0", "0"},
+        DialZone::Gmt(-5, true)}},
       {{"--zone=LAT", "--long=-151:12", "--lat=-33:52", "-o", "@"},
        {{"-151", "12", "0"}, {"-33", "52", "0"}, DialZone::LocalApparentTime()}},
       {{"--zone=none", "--dst", "--verbose", "-o", "@"},
@@ -104,6 +107,8 @@ TEST_F(Tool, ExplainsAUsageErrorInOneLineAndAPointerToHelp) {
     std::string message;
   };
   const std::string badZone = "--zone takes a GMT offset from -12 to +13, LAT or none, not ";
+  // The C1 control that starts a terminal sequence, as UTF-8 writes it.
+  const std::string csi = "\xc2\x9b";
   const Case cases[] = {
       {{"--bogus", "-o", "@"}, "unrecognized option '--bogus'"},
       {{"--bogus=x", "-o", "@"}, "unrecognized option '--bogus=x'"},
@@ -127,7 +132,9 @@ TEST_F(Tool, ExplainsAUsageErrorInOneLineAndAPointerToHelp) {
       {{"--zone=--5", "-o", "@"}, badZone + "'--5'"},
       {{"--zone= 5", "-o", "@"}, badZone + "' 5'"},
       {{"--zone=5\x1b[2J\n", "-o", "@"}, badZone + "'5\\x1b[2J\\n'"},
-      {{"--lat=51:32:0:0", "-o", "@"}, "--lat takes decimal degrees or DEG:MIN:SEC, not '51:32:0:0'"},
+      {{"--zone=" + csi + "2J\\", "-o", "@"}, badZone + "'\\xc2\\x9b2J\\\\'"},
+      {{"--lat=51:32:0:0", "-o", "@"},
+       "--lat takes decimal degrees or DEG:MIN:SEC, not '51:32:0:0'"},
       {{"--long=1", "--long-sec=3", "-o", "@"}, "--long cannot be given with --long-sec"},
       {{"--lat-deg=1", "--lat=3", "-o", "@"}, "--lat cannot be given with --lat-deg"},
   };
@@ -151,6 +158,14 @@ TEST_F(Tool, PrintsHelpAndVersionOnStandardOutput) {
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "ziradadozo-rezudor-dxf " ZRD_VERSION);
   EXPECT_EQ(run.err, "");
+}
+
+TEST_F(Tool, IsDescribedInTheReadmeAsItPrintsItsHelp) {
+  const std::string readme = ReadFile(ZRD_TEST_DATA "/../../README.md");
+  const ToolRun run = RunTool({"--help"});
+  EXPECT_NE(readme.find("```\n" + run.out + "```\n"), std::string::npos)
+      << "README.md should show the usage as --help prints it:\n"
+      << run.out;
 }
 
 TEST_F(Tool, ReportsWhyARunWasRejectedOrFailed) {
@@ -246,6 +261,8 @@ TEST_F(Tool, ReadsNumbersWithAPointInEveryLocale) {
     EXPECT_EQ(ReadFile(output), defaultSite) << locale;
     run = RunTool({"--lat=38.5", "--long=-1.25", "-o", output}, locale);
     EXPECT_EQ(ReadFile(output), CoreDrawing({{"-1.25", "0", "0"}, {"38.5", "0", "0"}, {}}));
+    run = RunTool({"--gnomon-length=1.5in", "--svg=" + folder.File("dial.svg")}, locale);
+    EXPECT_EQ(run.exitCode, 0) << locale << run.err;
     run = RunTool({"--lat-sec=0,0", "-o", output}, locale);
     EXPECT_EQ(run.exitCode, 1) << locale;
     EXPECT_EQ(run.err, kPrefix + "--lat-sec: \"0,0\" is not a number\n") << locale;
@@ -255,8 +272,8 @@ TEST_F(Tool, ReadsNumbersWithAPointInEveryLocale) {
 TEST_F(Tool, ReadsTheLocalesSeparatorAsTheWindowDoesWhenAsked) {
   if (!HaveLocale("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 missing";
   const std::string pointDrawing = CoreDrawing({{"-1.25", "0", "0"}, {"38.5", "0", "0"}, {}});
-  ToolRun run = RunTool({"--locale-numbers", "--lat=38,5", "--long-deg=-1,25", "-o", output},
-                        "de_DE.UTF-8");
+  ToolRun run =
+      RunTool({"--locale-numbers", "--lat=38,5", "--long-deg=-1,25", "-o", output}, "de_DE.UTF-8");
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(ReadFile(output), CoreDrawing({{"-1,25", "0", "0"}, {"38,5", "0", "0"}, {}}, ","));
   EXPECT_EQ(ReadFile(output), pointDrawing);
