@@ -198,8 +198,8 @@ TEST_F(Tool, UnprivilegedNamesTheFileAndTheSystemsReason) {
   if (::geteuid() == 0) GTEST_SKIP() << "runs again as an unprivileged user";
   const std::string closed = folder.File("closed");
   std::filesystem::create_directory(closed);
-  std::filesystem::permissions(closed, std::filesystem::perms::owner_read |
-                                           std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      closed, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const ToolRun run = RunTool({"-o", closed + "/dial.dxf"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_EQ(run.err, kPrefix + closed + "/dial.dxf: Permission denied\n");
