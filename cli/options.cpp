@@ -64,8 +64,9 @@ const option* LongOption(int id) {
 
 // The one-line message for what getopt_long refused in `arg`.
 std::string Refusal(int result, int id, std::string_view arg) {
-  // A refused short option leaves optind on the word it came from only
-  // when it was the word's last letter; the ids tell the two forms apart.
+  // After a refused short option optind has passed its word only when the
+  // letter ended it, so argv[optind - 1] may be an earlier long option: the
+  // id tells the two apart.
   const bool longForm = arg.substr(0, 2) == "--" && (id == 0 || LongOption(id) != nullptr);
   if (!longForm) {
     const char letter[] = {static_cast<char>(id), '\0'};
