@@ -50,6 +50,8 @@ if command -v lintian >/dev/null; then
 fi
 if command -v appstreamcli >/dev/null; then
   # No network in CI: the screenshot's address is checked for form only.
+  # The tree check also matches the metadata with the desktop entry.
   appstreamcli validate --no-net --pedantic "$unpacked"/usr/share/metainfo/*.metainfo.xml
+  appstreamcli validate-tree --no-net --pedantic "$unpacked"
 fi
 rm -rf "$unpacked"
