@@ -3,8 +3,8 @@
 # that are missing, and makes the comma locale the tests use.
 set -eu
 
-packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-clang libclang-rt-dev locales util-linux xvfb xauth"
+packages="g++ cmake make qt6-base-dev libgl-dev libxcb1-dev libgtest-dev libbenchmark-dev
+clang libclang-rt-dev locales util-linux xvfb xauth openbox x11-utils xdotool"
 
 as_root() {
   if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
