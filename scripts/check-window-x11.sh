@@ -28,6 +28,8 @@ cp "$program" "$work/ziradadozo-rezudor-design"
 display_number=90
 while [ -e "/tmp/.X$display_number-lock" ]; do display_number=$((display_number + 1)); done
 export DISPLAY=":$display_number"
+# The window must use the display, not the offscreen platform the tests use.
+unset QT_QPA_PLATFORM
 Xvfb "$DISPLAY" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp >/dev/null 2>&1 &
 pids="$pids $!"
 i=0
