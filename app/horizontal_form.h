@@ -24,11 +24,11 @@ class StatusLabel;
 // file, with "Browse", "Help" and "Go!". Its inputs come from the settings
 // file when it is created and go back there when it is destroyed.
 //
-// The class, its controls and its handlers keep the names under which the
-// window has always been described (THorizontalForm, Label3, SaveDialog1,
-// FormCreate, ...): each control's object name is its member's name, the
-// settings table names controls by them, and a reader can match every
-// control to its description. Everything else follows our own naming.
+// The class, its controls and its handlers keep the window's established
+// names (THorizontalForm, Label3, SaveDialog1, FormCreate, ...), unlike the
+// rest of our code: they are the names the window's documentation and its
+// users know, each control's object name is its member's name, and the
+// settings table finds the controls by them.
 class THorizontalForm : public QWidget {
   Q_OBJECT
 

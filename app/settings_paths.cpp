@@ -19,15 +19,13 @@ std::string WithSlash(std::string folder) {
   return folder;
 }
 
-// The file is replaced through a temporary file beside it, so its folder
-// must take new files, and an existing file must be writable itself.
+}  // namespace
+
 bool SettingsMayBeWritten(const std::string& file) {
   const std::string folder = platform::ExtractFilePath(file);
   if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
   return ::access(file.c_str(), F_OK) != 0 || ::access(file.c_str(), W_OK) == 0;
 }
-
-}  // namespace
 
 ProgramFolders ChooseProgramFolders(std::string_view executablePath, const char* configHome,
                                     const char* home, MayWrite mayWrite) {

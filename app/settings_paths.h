@@ -24,6 +24,11 @@ using MayWrite = bool (*)(const std::string& path);
 ProgramFolders ChooseProgramFolders(std::string_view executablePath, const char* configHome,
                                     const char* home, MayWrite mayWrite);
 
+// Whether the settings file at `file` may be created or replaced: its
+// folder takes new files (it is replaced through a temporary file beside
+// it), and an existing file is writable itself.
+bool SettingsMayBeWritten(const std::string& file);
+
 // ChooseProgramFolders for this process, its environment and its rights;
 // chosen once, on the first call.
 const ProgramFolders& CurrentProgramFolders();

@@ -163,6 +163,35 @@ TEST(ProgramFolders, BesideTheProgramWhenItMayBeWrittenThereElseTheUsersFolders)
   }
 }
 
+TEST(ProgramFolders, SettingsMayBeWrittenOnlyWhereTheFileCanBeReplaced_Unprivileged) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+  struct Case {
+    const char* name;
+    bool fileExists;
+    bool fileWritable;
+    bool folderWritable;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"no file, open folder", false, false, true, true},
+      {"writable file, open folder", true, true, true, true},
+      {"no file, closed folder", false, false, false, false},
+      {"read-only file, open folder", true, false, true, false},
+      {"writable file, closed folder", true, true, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    const std::string settings = folder.File("Sundial.ini");
+    if (c.fileExists) {
+      WriteFile(settings, "[Location]\n");
+      if (!c.fileWritable) fs::permissions(settings, fs::perms::owner_read);
+    }
+    if (!c.folderWritable) fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(app::SettingsMayBeWritten(settings), c.expected);
+  }
+}
+
 TEST_F(WindowSettings, NoZoneSelectedIsStoredAsMinusThirteen) {
   THorizontalForm& form = OpenForm();
   form.TimeZone->setCurrentIndex(-1);
