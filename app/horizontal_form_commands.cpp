@@ -59,7 +59,7 @@ int HelpWidth(const QFontMetrics& metrics) {
   const QStringList lines = HelpText().split(u'\n');
   int width = 0;
   for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), kUnwrappedHelpLines); ++i) {
-    width = std::max(width, metrics.horizontalAdvance(lines[i]));
+    width = std::max(width, metrics.size(Qt::TextSingleLine | Qt::TextExpandTabs, lines[i]).width());
   }
   return width;
 }
@@ -97,7 +97,10 @@ void THorizontalForm::HelpButtonClick() {
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-    text->setMinimumWidth(HelpWidth(text->fontMetrics()));
+    // The box's label sets its text in from the left by its indent.
+    const QMargins margins = text->contentsMargins();
+    text->setMinimumWidth(HelpWidth(text->fontMetrics()) + std::max(text->indent(), 0) +
+                          2 * text->margin() + margins.left() + margins.right());
   }
   box.exec();
 }
