@@ -59,7 +59,8 @@ int HelpWidth(const QFontMetrics& metrics) {
   const QStringList lines = HelpText().split(u'\n');
   int width = 0;
   for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), kUnwrappedHelpLines); ++i) {
-    width = std::max(width, metrics.size(Qt::TextSingleLine | Qt::TextExpandTabs, lines[i]).width());
+    width =
+        std::max(width, metrics.size(Qt::TextSingleLine | Qt::TextExpandTabs, lines[i]).width());
   }
   return width;
 }

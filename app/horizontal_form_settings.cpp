@@ -54,13 +54,14 @@ void Load(const platform::IniFile& settings, const SettingsKey& entry, const QWi
   switch (entry.storedAs) {
     case StoredAs::Text:
     case StoredAs::FileName:
-      ControlOf<QLineEdit>(form, entry)->setText(
-          TextFromSystemBytes(settings.ReadString(entry.section, entry.key, DefaultText(entry))));
+      ControlOf<QLineEdit>(form, entry)
+          ->setText(TextFromSystemBytes(
+              settings.ReadString(entry.section, entry.key, DefaultText(entry))));
       break;
     case StoredAs::ZoneIndex: {
       QComboBox* list = ControlOf<QComboBox>(form, entry);
-      list->setCurrentIndex(
-          ZoneIndex(settings.ReadInteger(entry.section, entry.key, DefaultNumber(entry)), list->count()));
+      list->setCurrentIndex(ZoneIndex(
+          settings.ReadInteger(entry.section, entry.key, DefaultNumber(entry)), list->count()));
       break;
     }
     case StoredAs::Flag:
@@ -78,9 +79,10 @@ void Save(platform::IniFile& settings, const SettingsKey& entry, const QWidget& 
                            SystemBytesFromText(ControlOf<QLineEdit>(form, entry)->text()));
       break;
     case StoredAs::ZoneIndex:
-      settings.WriteInteger(entry.section, entry.key,
-                            static_cast<std::int32_t>(ControlOf<QComboBox>(form, entry)->currentIndex() -
-                                                      kStoredZoneShift));
+      settings.WriteInteger(
+          entry.section, entry.key,
+          static_cast<std::int32_t>(ControlOf<QComboBox>(form, entry)->currentIndex() -
+                                    kStoredZoneShift));
       break;
     case StoredAs::Flag:
       settings.WriteBool(entry.section, entry.key, ControlOf<QCheckBox>(form, entry)->isChecked());

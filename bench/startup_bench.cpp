@@ -154,7 +154,8 @@ void WindowAgainstBareWindow(benchmark::State& state) {
   state.counters["bare_median_ms"] = bare.MedianMilliseconds();
   state.counters["label_median_ms"] = bareWithLabel.MedianMilliseconds();
   state.counters["ratio_to_bare"] = window.MedianMilliseconds() / bare.MedianMilliseconds();
-  state.counters["ratio_to_label"] = window.MedianMilliseconds() / bareWithLabel.MedianMilliseconds();
+  state.counters["ratio_to_label"] =
+      window.MedianMilliseconds() / bareWithLabel.MedianMilliseconds();
 }
 
 }  // namespace

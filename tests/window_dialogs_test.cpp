@@ -187,9 +187,11 @@ TEST_F(WindowDialogs, HelpShowsTheHelpTextInAnInformationBox) {
     EXPECT_EQ(text->font().pixelSize(), 13);
     // The first two sentences each stand on a line of their own.
     const QFontMetrics metrics = text->fontMetrics();
-    const int textWidth = text->contentsRect().width() - std::max(text->indent(), 0) - 2 * text->margin();
+    const int textWidth =
+        text->contentsRect().width() - std::max(text->indent(), 0) - 2 * text->margin();
     for (const QString& line : {lines[0], lines[2]}) {
-      const QRect laidOut = metrics.boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, line);
+      const QRect laidOut =
+          metrics.boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, line);
       EXPECT_LT(laidOut.height(), 2 * metrics.lineSpacing()) << line.toStdString();
     }
     box->button(QMessageBox::Ok)->click();

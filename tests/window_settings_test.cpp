@@ -131,6 +131,8 @@ TEST_F(WindowSettings, ClosingMakesTheSettingsFolderWhenItIsMissing) {
   EXPECT_EQ(platform::IniFile(settings).ReadString("Location", "Lat Degrees", ""), "51");
 }
 
+constexpr char kBeside[] = "/opt/zrd/bin/Sundial.ini";
+
 TEST(ProgramFolders, BesideTheProgramWhenItMayBeWrittenThereElseTheUsersFolders) {
   struct Case {
     const char* name;
@@ -141,7 +143,7 @@ TEST(ProgramFolders, BesideTheProgramWhenItMayBeWrittenThereElseTheUsersFolders)
   };
   const Case cases[] = {
       {"writable program folder", true, "/cfg", "/home/ann",
-       {"/opt/zrd/bin/Sundial.ini", "/opt/zrd/bin/"}},
+       {kBeside, "/opt/zrd/bin/"}},
       {"configuration home set", false, "/cfg", "/home/ann",
        {"/cfg/ziradadozo-rezudor/Sundial.ini", "/home/ann/"}},
       {"configuration home unset", false, nullptr, "/home/ann/",
@@ -153,11 +155,11 @@ TEST(ProgramFolders, BesideTheProgramWhenItMayBeWrittenThereElseTheUsersFolders)
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const app::MayWrite mayWrite =
-        c.besideMayBeWritten ? +[](const std::string& path) { return path == "/opt/zrd/bin/Sundial.ini"; }
-                             : +[](const std::string&) { return false; };
-    const app::ProgramFolders folders =
-        app::ChooseProgramFolders("/opt/zrd/bin/ziradadozo-rezudor-design", c.configHome, c.home, mayWrite);
+    const app::MayWrite mayWrite = c.besideMayBeWritten
+                                       ? +[](const std::string& path) { return path == kBeside; }
+                                       : +[](const std::string&) { return false; };
+    const app::ProgramFolders folders = app::ChooseProgramFolders(
+        "/opt/zrd/bin/ziradadozo-rezudor-design", c.configHome, c.home, mayWrite);
     EXPECT_EQ(folders.settingsFile, c.expected.settingsFile);
     EXPECT_EQ(folders.outputFolder, c.expected.outputFolder);
   }
@@ -187,7 +189,9 @@ TEST(ProgramFolders, SettingsMayBeWrittenOnlyWhereTheFileCanBeReplaced_Unprivile
       WriteFile(settings, "[Location]\n");
       if (!c.fileWritable) fs::permissions(settings, fs::perms::owner_read);
     }
-    if (!c.folderWritable) fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    if (!c.folderWritable) {
+      fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    }
     EXPECT_EQ(app::SettingsMayBeWritten(settings), c.expected);
   }
 }

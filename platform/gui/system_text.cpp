@@ -43,7 +43,9 @@ std::size_t ValidSequenceLength(std::string_view bytes) {
   return length;
 }
 
-bool IsKeptByte(char16_t unit) { return unit >= kKeptByteBase + 0x80 && unit <= kKeptByteBase + 0xFF; }
+bool IsKeptByte(char16_t unit) {
+  return unit >= kKeptByteBase + 0x80 && unit <= kKeptByteBase + 0xFF;
+}
 
 }  // namespace
 
@@ -51,7 +53,8 @@ QString TextFromSystemBytes(std::string_view bytes) {
   QString text;
   std::size_t runStart = 0;
   const auto endRun = [&](std::size_t end) {
-    text += QFile::decodeName(QByteArray(bytes.data() + runStart, static_cast<qsizetype>(end - runStart)));
+    text += QFile::decodeName(
+        QByteArray(bytes.data() + runStart, static_cast<qsizetype>(end - runStart)));
   };
   std::size_t i = 0;
   while (i < bytes.size()) {
