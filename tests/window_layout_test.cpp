@@ -14,9 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 #include "gui_test_support.h"
+#include "platform/gui/frame_fit.h"
 
 namespace {
 
@@ -96,6 +98,27 @@ void ExpectControlsInPlace(const THorizontalForm& form) {
 }
 
 class WindowLayout : public WindowTest {};
+
+TEST(FittedGeometry, GivesTheOuterSizeCentredAndIgnoresFramesThatMakeNoSense) {
+  struct Case {
+    const char* name;
+    QMargins frame;  // left, top, right, bottom
+    std::optional<QRect> geometry;
+  };
+  const QRect screen(0, 0, 1024, 768);
+  const Case cases[] = {
+      {"no window manager", {0, 0, 0, 0}, QRect(283, 205, 458, 358)},
+      {"caption and border", {4, 21, 4, 4}, QRect(287, 226, 450, 333)},
+      {"negative, as a window being framed may report", {-457, -357, 0, 0}, std::nullopt},
+      {"one negative side", {4, 21, -1, 4}, std::nullopt},
+      {"as wide as the window", {229, 21, 229, 4}, std::nullopt},
+      {"as high as the window", {4, 300, 4, 58}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(platform::gui::FittedGeometry(c.frame, QSize(458, 358), screen), c.geometry);
+  }
+}
 
 TEST_F(WindowLayout, ControlsStandWhereTheyBelongAndStayThereOnResize) {
   THorizontalForm& form = OpenForm();

@@ -10,6 +10,17 @@
 
 namespace platform::gui {
 
+std::optional<QRect> FittedGeometry(const QMargins& frame, QSize outerSize, const QRect& screen) {
+  const bool plausible = frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
+                         frame.bottom() >= 0 &&
+                         frame.left() + frame.right() < outerSize.width() &&
+                         frame.top() + frame.bottom() < outerSize.height();
+  if (!plausible) return std::nullopt;
+  QRect outer(QPoint(), outerSize);
+  outer.moveCenter(screen.center());
+  return outer.marginsRemoved(frame);
+}
+
 FrameFit::FrameFit(QWidget* window, QSize outerSize)
     : QObject(window), window_(window), outerSize_(outerSize) {
   window_->installEventFilter(this);
@@ -45,22 +56,17 @@ bool FrameFit::nativeEventFilter(const QByteArray& eventType, void* message, qin
   return false;
 }
 
-bool FrameFit::Plausible(const QMargins& frame) const {
-  return frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
-         frame.left() + frame.right() < outerSize_.width() &&
-         frame.top() + frame.bottom() < outerSize_.height();
-}
-
 void FrameFit::Fit() {
   const QWindow* handle = window_->windowHandle();
   const QScreen* screen = window_->screen();
   if (handle == nullptr || screen == nullptr || !window_->isVisible()) return;
   const QMargins frame = handle->frameMargins();
-  if (!Plausible(frame) || fittedFrame_ == frame) return;
+  if (fittedFrame_ == frame) return;
+  const std::optional<QRect> geometry =
+      FittedGeometry(frame, outerSize_, screen->availableGeometry());
+  if (!geometry) return;
   fittedFrame_ = frame;
-  QRect outer(QPoint(), outerSize_);
-  outer.moveCenter(screen->availableGeometry().center());
-  window_->setGeometry(outer.marginsRemoved(frame));
+  window_->setGeometry(*geometry);
 }
 
 }  // namespace platform::gui

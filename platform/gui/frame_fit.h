@@ -5,11 +5,18 @@
 #include <QObject>
 #include <QSize>
 
+#include <QRect>
+
 #include <optional>
 
 class QWidget;
 
 namespace platform::gui {
+
+// The geometry, frame excluded, that gives a window of `frame` the outer
+// size `outerSize` centred in `screen`; nothing for a frame that makes no
+// sense: a negative side, or one as large as the window.
+std::optional<QRect> FittedGeometry(const QMargins& frame, QSize outerSize, const QRect& screen);
 
 // Keeps a window's outer size, frame and caption included, at `outerSize`
 // and centres it on its screen. A window manager tells the frame only after
@@ -33,7 +40,6 @@ class FrameFit : public QObject, public QAbstractNativeEventFilter {
 
  private:
   void Fit();
-  bool Plausible(const QMargins& frame) const;
 
   QWidget* window_;
   QSize outerSize_;
