@@ -3,7 +3,8 @@
 # manager while two busy loops load the CPU, and checks every time that the
 # window's outer size, frame and caption included, is 458 x 358 and that it
 # stands centred on the 1024 x 768 screen. The first start passes options
-# that Qt would act on, which the program must ignore.
+# that Qt would act on, which the program must ignore; the last start closes
+# the window as a user would.
 #
 # Usage: scripts/check-window-x11.sh PATH/TO/ziradadozo-rezudor-design
 set -eu
@@ -22,8 +23,11 @@ cleanup() {
 trap cleanup EXIT INT TERM
 
 # A copy of the program in a folder of its own keeps its settings file out
-# of the build.
+# of the build, and a home of its own shows what the program writes there.
 cp "$program" "$work/ziradadozo-rezudor-design"
+mkdir "$work/home"
+export HOME="$work/home"
+unset XDG_CONFIG_HOME
 
 display_number=90
 while [ -e "/tmp/.X$display_number-lock" ]; do display_number=$((display_number + 1)); done
@@ -71,6 +75,22 @@ fitted() {
   [ "$3" = 458 ] && [ "$4" = 358 ] && within_one "$1" "$expected_x" && within_one "$2" "$expected_y"
 }
 
+# Closes the window as a user would and checks what closing leaves: the
+# settings file beside the program, and no file of Qt's own in the home
+# folder, since "Browse" was never pressed.
+close_properly() {
+  xdotool windowactivate --sync "$1" key --clearmodifiers alt+F4
+  i=0
+  while kill -0 "$2" 2>/dev/null; do
+    i=$((i + 1)); [ "$i" -lt 100 ] || { echo "the window did not close"; return 1; }; sleep 0.1
+  done
+  [ -f "$work/Sundial.ini" ] || { echo "closing wrote no settings file"; return 1; }
+  if [ -e "$HOME/.config/QtProject.conf" ]; then
+    echo "closing left $HOME/.config/QtProject.conf"; return 1
+  fi
+  echo "closed: settings saved beside the program, nothing else written"
+}
+
 failures=0
 start=1
 while [ "$start" -le "$starts" ]; do
@@ -105,8 +125,12 @@ while [ "$start" -le "$starts" ]; do
     echo "start $start: outer $geometry, expected $expected_x $expected_y 458 358 (+-1 for the position)"
     failures=$((failures + 1))
   fi
-  kill "$app"
-  wait "$app" 2>/dev/null || true
+  if [ "$start" = "$starts" ]; then
+    close_properly "$window" "$app" || failures=$((failures + 1))
+  else
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+  fi
   start=$((start + 1))
 done
 
