@@ -8,10 +8,10 @@
 set -eu
 
 build=${1:-test}
-plain="g++ cmake make qt6-base-dev libgl-dev"
+plain="g++ cmake make qt6-base-dev libgl-dev libxcb1-dev"
 package="$plain help2man librsvg2-bin dpkg-dev file"
 test="$package libgtest-dev libbenchmark-dev clang libclang-rt-dev locales util-linux
-xvfb xauth lintian appstream"
+xvfb xauth openbox x11-utils xdotool lintian appstream"
 case $build in
   plain) packages=$plain ;;
   package) packages=$package ;;
