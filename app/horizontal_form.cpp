@@ -1,5 +1,6 @@
 #include "app/horizontal_form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -7,15 +8,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 
 #include <array>
 #include <utility>
 
 #include "app/application_title.h"
+#include "app/status_label.h"
 #include "app/time_zones.h"
 #include "platform/gui/error_display.h"
+#include "platform/gui/frame_fit.h"
+#include "platform/gui/scrolling_list.h"
 
 namespace app {
 namespace {
@@ -23,6 +25,10 @@ namespace {
 // The window's size with its frame and caption: the controls stand at fixed
 // pixel positions and need no more room than that.
 constexpr QSize kOuterSize(458, 358);
+
+// The status line may wrap onto a second line rather than run on under
+// "Help"; it keeps this far from the button.
+constexpr int kStatusGap = 8;
 
 // A sizeable window without a maximise button.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::WindowTitleHint |
@@ -85,11 +91,14 @@ THorizontalForm::THorizontalForm(std::string settingsFileName)
     : QWidget(nullptr, kWindowFlags), settingsFileName_(std::move(settingsFileName)) {
   setObjectName(QStringLiteral("HorizontalForm"));
   setWindowTitle(QLatin1String(kApplicationTitle));
+  // The help and error boxes and the save dialog share the window's font.
+  QApplication::setFont(WindowFont());
   setFont(WindowFont());
   setPalette(ButtonFacePalette(palette()));
   resize(kOuterSize);
+  new platform::gui::FrameFit(this, kOuterSize);
   CreateControls();
-  SetUpSaveDialog();
+  statusLine_ = std::make_unique<StatusLabel>(Label3, HelpButton->x() - kStatusGap - Label3->x());
   SetTabOrder();
   ConnectCommands();
   // Where the focus goes when the window first becomes active.
@@ -122,6 +131,7 @@ void THorizontalForm::CreateControls() {
   TimeZone = Place<QComboBox>(this, "TimeZone", {208, 160, 225, 24});
   TimeZone->addItems(TimeZoneItems());
   TimeZone->setMaxVisibleItems(8);
+  platform::gui::OpenAsScrollingList(TimeZone);
   // Filling the list selects its first item; the settings choose.
   TimeZone->setCurrentIndex(-1);
   DaylightSaving =
@@ -135,7 +145,7 @@ void THorizontalForm::CreateControls() {
   HelpButton = PlaceButton<QPushButton>(this, "HelpButton", "Help", {352, 280, 81, 33});
 }
 
-void THorizontalForm::SetUpSaveDialog() {
+void THorizontalForm::CreateSaveDialog() {
   SaveDialog1 = new QFileDialog(this);
   SaveDialog1->setObjectName(QStringLiteral("SaveDialog1"));
   // Qt's own dialog looks and behaves the same on every desktop.
@@ -146,6 +156,10 @@ void THorizontalForm::SetUpSaveDialog() {
   SaveDialog1->setDefaultSuffix(QStringLiteral("dxf"));
   SaveDialog1->setWindowTitle(QStringLiteral("Save Dial Drawing As..."));
   SaveDialog1->setSizeGripEnabled(true);
+  // The dialog offers no choice of file types.
+  for (const char* name : {"fileTypeLabel", "fileTypeCombo"}) {
+    if (auto* control = SaveDialog1->findChild<QWidget*>(QLatin1String(name))) control->hide();
+  }
 }
 
 void THorizontalForm::SetTabOrder() {
@@ -167,41 +181,6 @@ void THorizontalForm::ConnectCommands() {
   connectClick(BrowseButton, &THorizontalForm::BrowseButtonClick);
   connectClick(GoButton, &THorizontalForm::GoButtonClick);
   connectClick(HelpButton, &THorizontalForm::HelpButtonClick);
-}
-
-void THorizontalForm::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (shownBefore_ || event->spontaneous()) return;
-  shownBefore_ = true;
-  FitOuterSize();
-  CenterOnScreen();
-}
-
-bool THorizontalForm::event(QEvent* event) {
-  const bool handled = QWidget::event(event);
-  // A window manager tells the frame only once it has framed the window:
-  // by the time it moves or activates it.
-  const QEvent::Type type = event->type();
-  if ((type == QEvent::Move || type == QEvent::WindowActivate) && shownBefore_ && !frameFitted_) {
-    FitOuterSize();
-  }
-  return handled;
-}
-
-void THorizontalForm::FitOuterSize() {
-  const QSize frame = frameGeometry().size() - geometry().size();
-  if (frame.isNull()) return;
-  frameFitted_ = true;
-  resize(kOuterSize - frame);
-  CenterOnScreen();
-}
-
-void THorizontalForm::CenterOnScreen() {
-  const QScreen* screen = this->screen();
-  if (screen == nullptr) return;
-  QRect outer = frameGeometry();
-  outer.moveCenter(screen->availableGeometry().center());
-  move(outer.topLeft());
 }
 
 }  // namespace app

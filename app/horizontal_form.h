@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 #include "app/settings_paths.h"
 #include "design/design_inputs.h"
-#include "design/design_run.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,10 +18,18 @@ class QPushButton;
 
 namespace app {
 
+class StatusLabel;
+
 // The program's one window: the site, the time the dial reads and the output
 // file, with "Browse", "Help" and "Go!". Its inputs come from the settings
 // file when it is created and go back there when it is destroyed.
-class THorizontalForm : public QWidget, public design::StatusLine {
+//
+// The class, its controls and its handlers keep the window's established
+// names (THorizontalForm, Label3, SaveDialog1, FormCreate, ...), unlike the
+// rest of our code: they are the names the window's documentation and its
+// users know, each control's object name is its member's name, and the
+// settings table finds the controls by them.
+class THorizontalForm : public QWidget {
   Q_OBJECT
 
  public:
@@ -50,7 +58,8 @@ class THorizontalForm : public QWidget, public design::StatusLine {
   QLineEdit* LatMinutes;
   QLineEdit* LatSeconds;
   QPushButton* HelpButton;
-  QFileDialog* SaveDialog1;
+  // Made when "Browse" is first pressed: most starts never need it.
+  QFileDialog* SaveDialog1 = nullptr;
   QCheckBox* DaylightSaving;
 
   // Loads the settings file into the controls.
@@ -62,25 +71,15 @@ class THorizontalForm : public QWidget, public design::StatusLine {
   // The design run: the drawing goes to the file named in FileName.
   void GoButtonClick();
 
-  // The status line is Label3.
-  void ShowStatus(const std::string& text, bool repaintNow) override;
-
- protected:
-  bool event(QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-
  private:
   void CreateControls();
-  void SetUpSaveDialog();
+  void CreateSaveDialog();
   void ConnectCommands();
   void SetTabOrder();
-  void FitOuterSize();
-  void CenterOnScreen();
   design::DesignInputs DesignInputsFromControls() const;
 
   std::string settingsFileName_;
-  bool shownBefore_ = false;
-  bool frameFitted_ = false;
+  std::unique_ptr<StatusLabel> statusLine_;
 };
 
 }  // namespace app

@@ -1,25 +1,47 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include <algorithm>
+
 #include "app/help_text.h"
 #include "app/horizontal_form.h"
+#include "app/status_label.h"
 #include "app/time_zones.h"
 #include "dxf/dxf_writer.h"
+#include "platform/gui/system_text.h"
 #include "platform/number_text.h"
-#include "platform/paths.h"
 
 namespace app {
 namespace {
 
-void PresetFileName(QFileDialog& dialog, const QString& fileName) {
-  if (!fileName.isEmpty()) {
-    dialog.selectFile(fileName);
+using platform::gui::SystemBytesFromText;
+
+// Where the dialog opens for a typed file name, and the name it offers.
+struct DialogStart {
+  QString folder;  // empty: the dialog's own choice
+  QString name;
+};
+
+// A name with a folder opens in that folder, or in the nearest one above it
+// that exists, so that the folder and name the user sees are the file that
+// confirming gives. A name ending in "/" names a folder and offers no name.
+DialogStart StartFor(const QString& fileName) {
+  const qsizetype slash = fileName.lastIndexOf(u'/');
+  if (slash < 0) return {QString(), fileName};
+  QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(fileName.left(slash + 1)));
+  while (!QFileInfo(folder).isDir() && !QDir(folder).isRoot()) folder = QFileInfo(folder).path();
+  return {folder, fileName.mid(slash + 1)};
+}
+
+void PresetFileName(QFileDialog& dialog, const QString& name) {
+  if (!name.isEmpty()) {
+    dialog.selectFile(name);
     return;
   }
   // selectFile() ignores an empty name, which would leave the name of the
@@ -29,17 +51,30 @@ void PresetFileName(QFileDialog& dialog, const QString& fileName) {
   }
 }
 
+// The help box is wide enough for each of these lines of the help text to
+// stand on a line of its own; the longer paragraph wraps.
+constexpr int kUnwrappedHelpLines = 3;
+
+int HelpWidth(const QFontMetrics& metrics) {
+  const QStringList lines = HelpText().split(u'\n');
+  int width = 0;
+  for (qsizetype i = 0; i < std::min<qsizetype>(lines.size(), kUnwrappedHelpLines); ++i) {
+    width =
+        std::max(width, metrics.size(Qt::TextSingleLine | Qt::TextExpandTabs, lines[i]).width());
+  }
+  return width;
+}
+
 }  // namespace
 
 void THorizontalForm::GoButtonClick() {
   dxf::DxfWriter drawing;
-  const std::string fileName = QFile::encodeName(FileName->text()).toStdString();
-  design::RunDesign(DesignInputsFromControls(), platform::DecimalSeparator(), *this,
-                    {{&drawing, fileName}});
+  design::RunDesign(DesignInputsFromControls(), platform::DecimalSeparator(), *statusLine_,
+                    {{&drawing, SystemBytesFromText(FileName->text())}});
 }
 
 design::DesignInputs THorizontalForm::DesignInputsFromControls() const {
-  const auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
+  const auto text = [](const QLineEdit* box) { return SystemBytesFromText(box->text()); };
   design::DesignInputs inputs;
   inputs.longitude = {text(LongDegrees), text(LongMinutes), text(LongSeconds)};
   inputs.latitude = {text(LatDegrees), text(LatMinutes), text(LatSeconds)};
@@ -47,24 +82,11 @@ design::DesignInputs THorizontalForm::DesignInputsFromControls() const {
   return inputs;
 }
 
-void THorizontalForm::ShowStatus(const std::string& text, bool repaintNow) {
-  Label3->setText(QString::fromStdString(text));
-  Label3->adjustSize();
-  if (repaintNow) Label3->repaint();
-}
-
 void THorizontalForm::BrowseButtonClick() {
-  const QString fileName = FileName->text();
-  const std::string folder = platform::ExtractFilePath(fileName.toStdString());
-  if (folder.empty()) {
-    // Without a folder the dialog opens where it would by itself.
-    PresetFileName(*SaveDialog1, fileName);
-  } else {
-    SaveDialog1->setDirectory(QString::fromStdString(folder));
-    // The dialog reads a relative name from its own folder, which would
-    // apply the folder part twice.
-    PresetFileName(*SaveDialog1, QFileInfo(fileName).absoluteFilePath());
-  }
+  if (SaveDialog1 == nullptr) CreateSaveDialog();
+  const DialogStart start = StartFor(FileName->text());
+  if (!start.folder.isEmpty()) SaveDialog1->setDirectory(start.folder);
+  PresetFileName(*SaveDialog1, start.name);
   if (SaveDialog1->exec() == QDialog::Accepted) {
     FileName->setText(SaveDialog1->selectedFiles().value(0));
   }
@@ -75,6 +97,12 @@ void THorizontalForm::HelpButtonClick() {
                   QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
+  if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+    // The box's label sets its text in from the left by its indent.
+    const QMargins margins = text->contentsMargins();
+    text->setMinimumWidth(HelpWidth(text->fontMetrics()) + std::max(text->indent(), 0) +
+                          2 * text->margin() + margins.left() + margins.right());
+  }
   box.exec();
 }
 

@@ -3,15 +3,23 @@
 #include <QLineEdit>
 
 #include <cstdint>
+#include <filesystem>
+#include <system_error>
 
+#include "app/default_output_file.h"
 #include "app/horizontal_form.h"
+#include "app/settings_keys.h"
+#include "platform/gui/system_text.h"
 #include "platform/ini/ini_file.h"
+#include "platform/ini/ini_integer.h"
+#include "platform/number_text.h"
+#include "platform/paths.h"
 
 namespace app {
 namespace {
 
-constexpr char kLocation[] = "Location";
-constexpr char kGeneral[] = "General";
+using platform::gui::SystemBytesFromText;
+using platform::gui::TextFromSystemBytes;
 
 // "Time Zone Index" holds the list index less 12, which makes it the GMT
 // offset in hours for the zone items.
@@ -24,41 +32,83 @@ int ZoneIndex(std::int32_t stored, int itemCount) {
   return index >= 0 && index < itemCount ? static_cast<int>(index) : -1;
 }
 
+std::string DefaultText(const SettingsKey& entry) {
+  if (entry.storedAs == StoredAs::FileName) return DefaultOutputFileName();
+  std::string text(entry.defaultValue);
+  if (const std::size_t point = text.find('.'); point != std::string::npos) {
+    text.replace(point, 1, platform::DecimalSeparator());
+  }
+  return text;
+}
+
+std::int32_t DefaultNumber(const SettingsKey& entry) {
+  return platform::ParseIniInteger(entry.defaultValue).value_or(0);
+}
+
+template <typename Control>
+Control* ControlOf(const QWidget& form, const SettingsKey& entry) {
+  return form.findChild<Control*>(
+      QString::fromLatin1(entry.control.data(), static_cast<qsizetype>(entry.control.size())));
+}
+
+void Load(const platform::IniFile& settings, const SettingsKey& entry, const QWidget& form) {
+  switch (entry.storedAs) {
+    case StoredAs::Text:
+    case StoredAs::FileName:
+      ControlOf<QLineEdit>(form, entry)
+          ->setText(TextFromSystemBytes(
+              settings.ReadString(entry.section, entry.key, DefaultText(entry))));
+      break;
+    case StoredAs::ZoneIndex: {
+      QComboBox* list = ControlOf<QComboBox>(form, entry);
+      list->setCurrentIndex(ZoneIndex(
+          settings.ReadInteger(entry.section, entry.key, DefaultNumber(entry)), list->count()));
+      break;
+    }
+    case StoredAs::Flag:
+      ControlOf<QCheckBox>(form, entry)->setChecked(
+          settings.ReadBool(entry.section, entry.key, DefaultNumber(entry) != 0));
+      break;
+  }
+}
+
+void Save(platform::IniFile& settings, const SettingsKey& entry, const QWidget& form) {
+  switch (entry.storedAs) {
+    case StoredAs::Text:
+    case StoredAs::FileName:
+      settings.WriteString(entry.section, entry.key,
+                           SystemBytesFromText(ControlOf<QLineEdit>(form, entry)->text()));
+      break;
+    case StoredAs::ZoneIndex:
+      settings.WriteInteger(
+          entry.section, entry.key,
+          static_cast<std::int32_t>(ControlOf<QComboBox>(form, entry)->currentIndex() -
+                                    kStoredZoneShift));
+      break;
+    case StoredAs::Flag:
+      settings.WriteBool(entry.section, entry.key, ControlOf<QCheckBox>(form, entry)->isChecked());
+      break;
+  }
+}
+
+// The settings folder in the user's configuration folder may not exist yet.
+// When it cannot be made, the first write reports the file.
+void MakeFolderOf(const std::string& fileName) {
+  std::error_code ignored;
+  std::filesystem::create_directories(platform::ExtractFilePath(fileName), ignored);
+}
+
 }  // namespace
 
 void THorizontalForm::FormCreate() {
   const platform::IniFile settings(settingsFileName_);
-  const auto load = [&settings](QLineEdit* box, const char* section, const char* key,
-                                const std::string& defaultText) {
-    box->setText(QString::fromStdString(settings.ReadString(section, key, defaultText)));
-  };
-  load(LongDegrees, kLocation, "Long Degrees", "0");
-  load(LongMinutes, kLocation, "Long Minutes", "0");
-  load(LongSeconds, kLocation, "Long Seconds", "0");
-  load(LatDegrees, kLocation, "Lat Degrees", "51");
-  load(LatMinutes, kLocation, "Lat Minutes", "32");
-  load(LatSeconds, kLocation, "Lat Seconds", "0.0");
-  TimeZone->setCurrentIndex(
-      ZoneIndex(settings.ReadInteger(kLocation, "Time Zone Index", 0), TimeZone->count()));
-  DaylightSaving->setChecked(settings.ReadBool(kLocation, "DST", false));
-  load(FileName, kGeneral, "Last File", DefaultOutputFileName());
+  for (const SettingsKey& entry : kSettingsKeys) Load(settings, entry, *this);
 }
 
 void THorizontalForm::FormDestroy() {
+  MakeFolderOf(settingsFileName_);
   platform::IniFile settings(settingsFileName_);
-  const auto save = [&settings](const char* section, const char* key, const QLineEdit* box) {
-    settings.WriteString(section, key, box->text().toStdString());
-  };
-  save(kLocation, "Long Degrees", LongDegrees);
-  save(kLocation, "Long Minutes", LongMinutes);
-  save(kLocation, "Long Seconds", LongSeconds);
-  save(kLocation, "Lat Degrees", LatDegrees);
-  save(kLocation, "Lat Minutes", LatMinutes);
-  save(kLocation, "Lat Seconds", LatSeconds);
-  settings.WriteInteger(kLocation, "Time Zone Index",
-                        static_cast<std::int32_t>(TimeZone->currentIndex() - kStoredZoneShift));
-  save(kGeneral, "Last File", FileName);
-  settings.WriteBool(kLocation, "DST", DaylightSaving->isChecked());
+  for (const SettingsKey& entry : kSettingsKeys) Save(settings, entry, *this);
 }
 
 }  // namespace app

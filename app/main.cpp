@@ -5,8 +5,13 @@
 #include "platform/gui/application.h"
 #include "platform/gui/error_display.h"
 
-int main(int argc, char** argv) {
-  platform::gui::Application application(argc, argv);
+int main(int, char** argv) {
+  // The program takes no options: Qt sees only the program's name, so that
+  // "-reverse" or "--style" cannot change the window. The platform can still
+  // be chosen with QT_QPA_PLATFORM.
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  platform::gui::Application application(qtArgc, qtArgv);
   application.setApplicationName(QLatin1String(app::kApplicationTitle));
   // Lets the desktop match the window to its launcher and icon.
   application.setDesktopFileName(QStringLiteral("ziradadozo-rezudor-design"));

@@ -1,14 +1,39 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace app {
 
-// "Sundial.ini" in the executable's folder: the settings live beside the
-// program.
-std::string DefaultSettingsFileName();
+// Where this user's settings file lies, and the folder the drawing goes to
+// until the user names another.
+struct ProgramFolders {
+  std::string settingsFile;
+  // With its trailing "/".
+  std::string outputFolder;
+};
 
-// The output file offered when the settings name none.
-std::string DefaultOutputFileName();
+// Whether a file may be created or replaced at `path`.
+using MayWrite = bool (*)(const std::string& path);
+
+// "Sundial.ini" beside the executable, with drawings beside it too, whenever
+// that file may be written there. An installed program usually may not: its
+// settings then live in the user's configuration folder ($XDG_CONFIG_HOME,
+// or ~/.config when that is unset or not absolute), under
+// "ziradadozo-rezudor/", and drawings go to the home folder.
+ProgramFolders ChooseProgramFolders(std::string_view executablePath, const char* configHome,
+                                    const char* home, MayWrite mayWrite);
+
+// Whether the settings file at `file` may be created or replaced: its
+// folder takes new files (it is replaced through a temporary file beside
+// it), and an existing file is writable itself.
+bool SettingsMayBeWritten(const std::string& file);
+
+// ChooseProgramFolders for this process, its environment and its rights;
+// chosen once, on the first call.
+const ProgramFolders& CurrentProgramFolders();
+
+// The settings file of CurrentProgramFolders().
+std::string DefaultSettingsFileName();
 
 }  // namespace app

@@ -1,10 +1,14 @@
 // ziradadozo-rezudor-dxf: the design run without a window, for scripts.
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli/options.h"
+#include "cli/run_report.h"
+#include "cli/usage_text.h"
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
 #include "platform/number_text.h"
@@ -12,13 +16,18 @@
 
 namespace {
 
-// Echoes the status texts when asked to and keeps the last one.
+constexpr const char* kProgram = "ziradadozo-rezudor-dxf";
+
+void Diagnose(const std::string& text) { std::fprintf(stderr, "%s: %s\n", kProgram, text.c_str()); }
+
+// Echoes the status texts on standard error when asked to and keeps the
+// last one.
 class ConsoleStatus : public design::StatusLine {
  public:
   explicit ConsoleStatus(bool echo) : echo_(echo) {}
   void ShowStatus(const std::string& text, bool) override {
     last_ = text;
-    if (echo_) std::fprintf(stdout, "%s\n", text.c_str());
+    if (echo_) Diagnose(text);
   }
   const std::string& Last() const { return last_; }
 
@@ -27,38 +36,70 @@ class ConsoleStatus : public design::StatusLine {
   std::string last_;
 };
 
+// A document bound for standard output still goes through the run, so that
+// it is written only when the run finishes; the run saves it to a sink that
+// keeps nothing.
+std::string RunPath(const std::string& fileName) {
+  return fileName == cli::kStandardOutput ? "/dev/null" : fileName;
+}
+
 std::vector<design::Output> Outputs(const cli::Options& options, dxf::DxfWriter& drawing,
                                     svg::SvgDocument& picture) {
   std::vector<design::Output> outputs;
-  if (options.dxfFileName) outputs.push_back({&drawing, *options.dxfFileName});
-  if (options.svgFileName) outputs.push_back({&picture, *options.svgFileName});
+  if (options.dxfFileName) outputs.push_back({&drawing, RunPath(*options.dxfFileName)});
+  if (options.svgFileName) outputs.push_back({&picture, RunPath(*options.svgFileName)});
   return outputs;
+}
+
+// The bytes for standard output, if one of the documents goes there.
+const drawing::DrawingDocument* StandardOutputDocument(const cli::Options& options,
+                                                       const dxf::DxfWriter& drawing,
+                                                       const svg::SvgDocument& picture) {
+  if (options.dxfFileName == cli::kStandardOutput) return &drawing;
+  if (options.svgFileName == cli::kStandardOutput) return &picture;
+  return nullptr;
+}
+
+// Writes to standard output and closes it; a short write or a failed close
+// (a full disk, a closed pipe) fails the run.
+int FinishStandardOutput(const std::string& bytes) {
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  if (written && std::fflush(stdout) == 0 && std::fclose(stdout) == 0) return 0;
+  Diagnose(std::string("write error: ") + std::strerror(errno));
+  return 1;
+}
+
+int Run(const cli::Options& options) {
+  ConsoleStatus status(options.verbose);
+  dxf::DxfWriter drawing;
+  svg::SvgDocument picture(options.gnomonLength);
+  const std::string separator = options.localeNumbers ? platform::DecimalSeparator() : ".";
+  const design::DesignResult result =
+      design::RunDesign(options.inputs, separator, status, Outputs(options, drawing, picture));
+  if (result.outcome != design::DesignOutcome::Finished) {
+    const std::string failure = cli::FailureText(result, options, status.Last());
+    // -v has shown the status already.
+    if (!options.verbose || failure != status.Last()) Diagnose(failure);
+    return 1;
+  }
+  const drawing::DrawingDocument* toStdout = StandardOutputDocument(options, drawing, picture);
+  return toStdout != nullptr ? FinishStandardOutput(toStdout->Bytes()) : 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Typed numbers follow the user's decimal separator, as in the window.
+  // Only --locale-numbers reads the locale's decimal separator.
   std::setlocale(LC_ALL, "");
   cli::Options options;
   try {
     options = cli::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const cli::UsageError& error) {
-    std::fprintf(stderr, "ziradadozo-rezudor-dxf: %s\n%s", error.what(), cli::UsageText().c_str());
+    Diagnose(error.what());
+    std::fputs(cli::TryHelpText().c_str(), stderr);
     return 2;
   }
-  if (options.help) {
-    std::fputs(cli::UsageText().c_str(), stdout);
-    return 0;
-  }
-  ConsoleStatus status(options.verbose);
-  dxf::DxfWriter drawing;
-  svg::SvgDocument picture(options.gnomonLength);
-  const design::DesignResult result = design::RunDesign(
-      options.inputs, platform::DecimalSeparator(), status, Outputs(options, drawing, picture));
-  if (result.outcome != design::DesignOutcome::Finished) {
-    std::fprintf(stderr, "%s\n", status.Last().c_str());
-    return 1;
-  }
-  return 0;
+  if (options.help) return FinishStandardOutput(cli::HelpText());
+  if (options.version) return FinishStandardOutput(cli::VersionText());
+  return Run(options);
 }

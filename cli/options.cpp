@@ -1,128 +1,232 @@
 #include "cli/options.h"
 
-#include <charconv>
-#include <cmath>
-#include <filesystem>
+#include <getopt.h>
+
+#include <cstring>
 #include <string_view>
+
+#include "cli/echo_text.h"
+#include "cli/option_values.h"
+#include "cli/same_file.h"
+#include "design/design_run.h"
 
 namespace cli {
 namespace {
 
-// --zone: a GMT offset from -12 to 13, "LAT" or "none".
-design::DialZone Zone(std::string_view text, bool daylightSaving) {
-  if (text == "LAT") return design::DialZone::LocalApparentTime();
-  if (text == "none") return design::DialZone::NotChosen(daylightSaving);
-  int offset = 0;
-  const char* first = text.data();
-  const char* last = first + text.size();
-  if (!text.empty() && text.front() == '+') ++first;
-  auto [end, ec] = std::from_chars(first, last, offset);
-  if (text.empty() || ec != std::errc() || end != last || offset < -12 || offset > 13) {
-    throw UsageError("--zone takes a GMT offset from -12 to 13, LAT or none, not '" +
-                     std::string(text) + "'");
+enum OptionId : int {
+  kHelp = 'h',
+  kOutput = 'o',
+  kVerbose = 'v',
+  kVersion = 256,
+  kDst,
+  kZone,
+  kSvg,
+  kGnomonLength,
+  kLocaleNumbers,
+  kLat,
+  kLatDeg,
+  kLatMin,
+  kLatSec,
+  kLong,
+  kLongDeg,
+  kLongMin,
+  kLongSec,
+};
+
+constexpr const char* kShortOptions = ":ho:v";
+
+constexpr option kLongOptions[] = {
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {"verbose", no_argument, nullptr, kVerbose},
+    {"dst", no_argument, nullptr, kDst},
+    {"zone", required_argument, nullptr, kZone},
+    {"svg", required_argument, nullptr, kSvg},
+    {"gnomon-length", required_argument, nullptr, kGnomonLength},
+    {"locale-numbers", no_argument, nullptr, kLocaleNumbers},
+    {"lat", required_argument, nullptr, kLat},
+    {"lat-deg", required_argument, nullptr, kLatDeg},
+    {"lat-min", required_argument, nullptr, kLatMin},
+    {"lat-sec", required_argument, nullptr, kLatSec},
+    {"long", required_argument, nullptr, kLong},
+    {"long-deg", required_argument, nullptr, kLongDeg},
+    {"long-min", required_argument, nullptr, kLongMin},
+    {"long-sec", required_argument, nullptr, kLongSec},
+    {nullptr, 0, nullptr, 0},
+};
+
+const option* LongOption(int id) {
+  for (const option* o = kLongOptions; o->name != nullptr; ++o) {
+    if (o->val == id) return o;
   }
-  return design::DialZone::Gmt(offset, daylightSaving);
+  return nullptr;
 }
 
-// A positive number, read with "." whatever the locale, followed at once by
-// its unit: "100mm", "2.5in".
-svg::PrintLength GnomonLength(std::string_view text) {
-  double value = 0;
-  const char* first = text.data();
-  const char* last = first + text.size();
-  const auto [end, ec] = std::from_chars(first, last, value);
-  const std::optional<svg::LengthUnit> unit = svg::UnitFromSymbol(std::string_view(end, last));
-  if (ec != std::errc() || !unit || !std::isfinite(value) || !(value > 0)) {
-    throw UsageError(
-        "--gnomon-length takes a positive number and a unit mm, cm or in, such as "
-        "100mm or 2.5in, not '" +
-        std::string(text) + "'");
+// The one-line message for what getopt_long refused in `arg`.
+std::string Refusal(int result, int id, std::string_view arg) {
+  // After a refused short option optind has passed its word only when the
+  // letter ended it, so argv[optind - 1] may be an earlier long option: the
+  // id tells the two apart.
+  const bool longForm = arg.substr(0, 2) == "--" && (id == 0 || LongOption(id) != nullptr);
+  if (!longForm) {
+    const char letter[] = {static_cast<char>(id), '\0'};
+    return result == ':' ? std::string("option requires an argument -- ") + QuotedEcho(letter)
+                         : std::string("invalid option -- ") + QuotedEcho(letter);
   }
-  return {value, *unit};
+  const std::string_view name = arg.substr(0, arg.find('='));
+  if (result == ':') return "option " + QuotedEcho(name) + " requires an argument";
+  if (id != 0) return "option " + QuotedEcho(name) + " doesn't allow an argument";
+  int matches = 0;
+  for (const option* o = kLongOptions; o->name != nullptr; ++o) {
+    if (std::string_view(o->name).substr(0, name.size() - 2) == name.substr(2)) ++matches;
+  }
+  return (matches > 1 ? "option " + QuotedEcho(name) + " is ambiguous"
+                      : "unrecognized option " + QuotedEcho(arg));
 }
 
-// The file a name leads to, as far as it can be told before writing, so that
-// "dial" and "./dial" count as the same file.
-std::filesystem::path Resolved(const std::string& fileName) {
-  std::error_code error;
-  std::filesystem::path resolved = std::filesystem::weakly_canonical(fileName, error);
-  return error ? std::filesystem::path(fileName) : resolved;
+// One coordinate as the options give it: whole, or box by box.
+struct CoordinateArgs {
+  const char* wholeOption;
+  std::optional<std::string> whole;
+  std::optional<std::string> boxes[3];
+  const char* boxOptions[3];
+};
+
+// The three texts of one coordinate and where each came from. Once any part
+// of a coordinate is given, the parts not given are 0; a coordinate not
+// given at all takes `defaults`, the window's first values.
+design::AngleTexts CoordinateTexts(const CoordinateArgs& args, const design::AngleTexts& defaults,
+                                   BoxOrigin origins[3]) {
+  for (int part = 0; part < 3; ++part) {
+    if (args.whole && args.boxes[part]) {
+      throw UsageError(std::string(args.wholeOption) + " cannot be given with " +
+                       args.boxOptions[part]);
+    }
+  }
+  if (args.whole) {
+    for (int part = 0; part < 3; ++part) origins[part] = {args.wholeOption, *args.whole};
+    return CoordinateValue(*args.whole, args.wholeOption);
+  }
+  const bool anyGiven = args.boxes[0] || args.boxes[1] || args.boxes[2];
+  const std::string* given[3] = {&defaults.degrees, &defaults.minutes, &defaults.seconds};
+  std::string texts[3];
+  for (int part = 0; part < 3; ++part) {
+    texts[part] = args.boxes[part] ? *args.boxes[part] : anyGiven ? "0" : *given[part];
+    origins[part] = {args.boxOptions[part], texts[part]};
+  }
+  return {texts[0], texts[1], texts[2]};
 }
 
-// Splits "--name=value"; false when the argument has another name.
-bool Value(std::string_view arg, std::string_view name, std::string* value) {
-  if (arg.size() <= name.size() || arg.substr(0, name.size()) != name || arg[name.size()] != '=') {
-    return false;
+void CheckOutputs(const Options& options) {
+  if (!options.dxfFileName && !options.svgFileName) {
+    throw UsageError("missing -o FILE or --svg=FILE");
   }
-  *value = std::string(arg.substr(name.size() + 1));
-  return true;
+  if (options.dxfFileName && options.dxfFileName->empty()) {
+    throw UsageError("-o needs a file name");
+  }
+  if (options.svgFileName && options.svgFileName->empty()) {
+    throw UsageError("--svg needs a file name");
+  }
+  if (!options.dxfFileName || !options.svgFileName) return;
+  const std::string& dxf = *options.dxfFileName;
+  const std::string& svg = *options.svgFileName;
+  if (dxf == kStandardOutput && svg == kStandardOutput) {
+    throw UsageError("-o and --svg cannot both be standard output");
+  }
+  if (dxf != kStandardOutput && svg != kStandardOutput && SameFile(dxf, svg)) {
+    throw UsageError("-o and --svg name the same file");
+  }
 }
 
 }  // namespace
 
-std::string UsageText() {
-  return "usage: ziradadozo-rezudor-dxf [--long-deg=TEXT] [--long-min=TEXT] [--long-sec=TEXT]\n"
-         "                              [--lat-deg=TEXT] [--lat-min=TEXT] [--lat-sec=TEXT]\n"
-         "                              [--zone=OFFSET|LAT|none] [--dst] [-v]\n"
-         "                              [-o FILE] [--svg=FILE [--gnomon-length=LENGTH]]\n"
-         "Writes the DXF drawing of a horizontal sundial for one site, its picture as\n"
-         "SVG at true size, or both; at least one of -o and --svg is needed.\n"
-         "  --long-*  longitude degrees, minutes, seconds (west positive; '-' in degrees: east)\n"
-         "  --lat-*   latitude degrees, minutes, seconds (north positive; '-' in degrees: south)\n"
-         "  --zone    GMT offset in whole hours, -12 to 13 (default 0); LAT for local\n"
-         "            apparent time; none for no zone selected\n"
-         "  --dst     the dial reads daylight saving time\n"
-         "  -v        print each status text as it happens\n"
-         "  -o FILE   the drawing to write\n"
-         "  --svg=FILE\n"
-         "            the drawing's picture to write, as SVG sized to print at true size\n"
-         "  --gnomon-length=LENGTH\n"
-         "            the gnomon's printed length in the picture: a number with mm, cm\n"
-         "            or in (default 100mm)\n";
-}
-
 Options ParseOptions(const std::vector<std::string>& args) {
+  std::vector<std::string> words{"ziradadozo-rezudor-dxf"};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(words.size());
+
   Options options;
-  design::DesignInputs& in = options.inputs;
-  in.longitude = {"0", "0", "0"};
-  in.latitude = {"51", "32", "0.0"};
+  CoordinateArgs latitude{"--lat", {}, {}, {"--lat-deg", "--lat-min", "--lat-sec"}};
+  CoordinateArgs longitude{"--long", {}, {}, {"--long-deg", "--long-min", "--long-sec"}};
   std::string zone = "0";
   bool daylightSaving = false;
-  std::string svgFileName;
-  std::string gnomonLength;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "-v") {
-      options.verbose = true;
-    } else if (arg == "--dst") {
-      daylightSaving = true;
-    } else if (arg == "-o") {
-      if (i + 1 == args.size()) throw UsageError("-o needs a file name");
-      options.dxfFileName = args[++i];
-    } else if (Value(arg, "--zone", &zone)) {
-    } else if (Value(arg, "--svg", &svgFileName)) {
-      if (svgFileName.empty()) throw UsageError("--svg needs a file name");
-      options.svgFileName = svgFileName;
-    } else if (Value(arg, "--gnomon-length", &gnomonLength)) {
-      options.gnomonLength = GnomonLength(gnomonLength);
-    } else if (!(Value(arg, "--long-deg", &in.longitude.degrees) ||
-                 Value(arg, "--long-min", &in.longitude.minutes) ||
-                 Value(arg, "--long-sec", &in.longitude.seconds) ||
-                 Value(arg, "--lat-deg", &in.latitude.degrees) ||
-                 Value(arg, "--lat-min", &in.latitude.minutes) ||
-                 Value(arg, "--lat-sec", &in.latitude.seconds))) {
-      throw UsageError("unknown option '" + arg + "'");
+  // Zero starts getopt_long afresh, so that the parser can run many times.
+  optind = 0;
+  opterr = 0;
+  for (;;) {
+    const int id = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
+    if (id == -1) break;
+    const std::string value = optarg != nullptr ? optarg : "";
+    switch (id) {
+      case kHelp:
+        options.help = true;
+        break;
+      case kVersion:
+        options.version = true;
+        break;
+      case kVerbose:
+        options.verbose = true;
+        break;
+      case kDst:
+        daylightSaving = true;
+        break;
+      case kLocaleNumbers:
+        options.localeNumbers = true;
+        break;
+      case kZone:
+        zone = value;
+        break;
+      case kOutput:
+        options.dxfFileName = value;
+        break;
+      case kSvg:
+        options.svgFileName = value;
+        break;
+      case kGnomonLength:
+        options.gnomonLength = GnomonLengthValue(value);
+        break;
+      case kLat:
+        latitude.whole = value;
+        break;
+      case kLatDeg:
+        latitude.boxes[0] = value;
+        break;
+      case kLatMin:
+        latitude.boxes[1] = value;
+        break;
+      case kLatSec:
+        latitude.boxes[2] = value;
+        break;
+      case kLong:
+        longitude.whole = value;
+        break;
+      case kLongDeg:
+        longitude.boxes[0] = value;
+        break;
+      case kLongMin:
+        longitude.boxes[1] = value;
+        break;
+      case kLongSec:
+        longitude.boxes[2] = value;
+        break;
+      default:
+        throw UsageError(Refusal(id, optopt, argv[optind - 1]));
     }
   }
-  in.zone = Zone(zone, daylightSaving);
-  if (options.help) return options;
-  if (!options.dxfFileName && !options.svgFileName) throw UsageError("missing -o FILE or --svg=FILE");
-  if (options.dxfFileName && options.svgFileName &&
-      Resolved(*options.dxfFileName) == Resolved(*options.svgFileName)) {
-    throw UsageError("-o and --svg name the same file");
-  }
+  if (optind < argc) throw UsageError("unexpected argument " + QuotedEcho(argv[optind]));
+  if (options.help || options.version) return options;
+
+  design::DesignInputs& in = options.inputs;
+  BoxOrigin* origins = options.boxOrigins.data();
+  in.latitude = CoordinateTexts(latitude, {"51", "32", "0"},
+                                origins + static_cast<int>(design::CoordinateBox::LatDegrees));
+  in.longitude = CoordinateTexts(longitude, {"0", "0", "0"},
+                                 origins + static_cast<int>(design::CoordinateBox::LongDegrees));
+  in.zone = ZoneValue(zone, daylightSaving);
+  CheckOutputs(options);
   return options;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -10,9 +11,24 @@
 
 namespace cli {
 
+// The file name that stands for standard output.
+inline constexpr const char* kStandardOutput = "-";
+
+// Where the text of one coordinate box came from: the option as the user
+// wrote it and the whole text it was given, to name both in a message.
+struct BoxOrigin {
+  std::string option;
+  std::string text;
+};
+
 // What the command line asks for.
 struct Options {
   design::DesignInputs inputs;
+  // Indexed by design::CoordinateBox.
+  std::array<BoxOrigin, 6> boxOrigins;
+  // --locale-numbers: the coordinates use the locale's decimal separator,
+  // as the window's boxes do, instead of ".".
+  bool localeNumbers = false;
   // -o: where the DXF drawing goes.
   std::optional<std::string> dxfFileName;
   // --svg: where the picture of the drawing goes.
@@ -21,16 +37,15 @@ struct Options {
   svg::PrintLength gnomonLength;
   bool verbose = false;
   bool help = false;
+  bool version = false;
 };
 
-// A command line that cannot be understood; the message is one line.
+// A command line that cannot be understood; the message is one line, with
+// every text the user gave made safe to print.
 class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-// The usage text, ending in a line break.
-std::string UsageText();
 
 // Reads the arguments after the program name. Throws UsageError.
 Options ParseOptions(const std::vector<std::string>& args);

@@ -26,12 +26,15 @@ inline std::string ShellQuoted(const std::string& text) {
 }
 
 // Runs the built ziradadozo-rezudor-dxf with `args`, under `locale` when one
-// is given, capturing both output streams.
-inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& locale = "C") {
+// is given, capturing both output streams; standard output goes to
+// `stdoutPath` instead when one is given.
+inline ToolRun RunTool(const std::vector<std::string>& args, const std::string& locale = "C",
+                       const std::string& stdoutPath = "") {
   TempFolder streams;
   std::string command = std::string("LC_ALL=") + ShellQuoted(locale) + " " + ShellQuoted(ZRD_CLI_PATH);
   for (const std::string& arg : args) command.append(" ").append(ShellQuoted(arg));
-  command.append(" >").append(streams.File("out")).append(" 2>").append(streams.File("err"));
+  const std::string out = stdoutPath.empty() ? streams.File("out") : ShellQuoted(stdoutPath);
+  command.append(" >").append(out).append(" 2>").append(streams.File("err"));
   command.append(" </dev/null");
   const int status = std::system(command.c_str());
   ToolRun run;

@@ -106,7 +106,6 @@ TEST_F(WindowDesign, AFailedRunShowsWhyAndLeavesTheOldFile) {
     Enter(form, c.site, fileName);
     form.GoButton->click();
     EXPECT_EQ(form.Label3->text(), c.status);
-    EXPECT_EQ(form.Label3->size(), form.Label3->sizeHint());
     EXPECT_EQ(ReadFile(fileName), "an earlier drawing");
   }
 }

@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 #include "gui_test_support.h"
 
@@ -20,6 +23,35 @@ QLineEdit* NameBox(QWidget* dialog) {
 }
 
 class WindowDialogs : public WindowTest {};
+
+TEST_F(WindowDialogs, TheSaveDialogIsMadeOnTheFirstBrowseAndKept) {
+  THorizontalForm& form = OpenForm();
+  EXPECT_EQ(form.SaveDialog1, nullptr);
+  EXPECT_EQ(form.findChild<QFileDialog*>(), nullptr);
+  for (int browse = 0; browse < 2; ++browse) {
+    WhenModalShows([&](QWidget* modal) {
+      ASSERT_EQ(modal, form.SaveDialog1);
+      const QFileDialog* dialog = form.SaveDialog1;
+      EXPECT_EQ(dialog->objectName(), "SaveDialog1");
+      EXPECT_EQ(dialog->parentWidget(), &form);
+      EXPECT_EQ(dialog->windowTitle(), "Save Dial Drawing As...");
+      EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+      EXPECT_EQ(dialog->defaultSuffix(), "dxf");
+      EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+      EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+      EXPECT_TRUE(dialog->isSizeGripEnabled());
+      // No list of file types.
+      for (const char* name : {"fileTypeLabel", "fileTypeCombo"}) {
+        const auto* control = dialog->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_FALSE(control->isVisible()) << name;
+      }
+      form.SaveDialog1->reject();
+    });
+    form.BrowseButton->click();
+  }
+  EXPECT_EQ(form.findChildren<QFileDialog*>().size(), 1);
+}
 
 TEST_F(WindowDialogs, BrowseOffersTheFileAndTakesTheChosenOneWithItsExtension) {
   THorizontalForm& form = OpenForm();
@@ -64,6 +96,10 @@ TEST_F(WindowDialogs, BrowsePresetsTheWholeTextAndTheFolderOnlyWhenThereIsOne) {
       {folder + "/first.dxf", "first.dxf"},
       {"bare.dxf", "bare.dxf"},
       {"", ""},
+      // The nearest folder that exists, and no name for a folder.
+      {folder + "/missing/deeper/x.dxf", "x.dxf"},
+      {folder + "/", ""},
+      {folder + "/missing/", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fileName.toStdString());
@@ -107,6 +143,18 @@ TEST_F(WindowDialogs, BrowseTakesARelativeNameFromTheWorkingFolder) {
   EXPECT_EQ(form.FileName->text(), folder + "/plans/dial.dxf");
 }
 
+TEST_F(WindowDialogs, BrowseFromAMissingFolderGivesThePathTheUserSees) {
+  THorizontalForm& form = OpenForm();
+  const QString folder = QString::fromStdString(folder_.Path());
+  form.FileName->setText(folder + "/missing/dial.dxf");
+  WhenModalShows([&](QWidget* modal) {
+    ASSERT_NE(NameBox(modal), nullptr);
+    QTest::keyClick(NameBox(modal), Qt::Key_Return);
+  });
+  form.BrowseButton->click();
+  EXPECT_EQ(form.FileName->text(), folder + "/dial.dxf");
+}
+
 TEST_F(WindowDialogs, HelpShowsTheHelpTextInAnInformationBox) {
   THorizontalForm& form = OpenForm();
   const QStringList lines{
@@ -134,9 +182,33 @@ TEST_F(WindowDialogs, HelpShowsTheHelpTextInAnInformationBox) {
     EXPECT_EQ(box->icon(), QMessageBox::Information);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
     EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
+    const auto* text = box->findChild<QLabel*>("qt_msgbox_label");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->font().pixelSize(), 13);
+    // The first two sentences each stand on a line of their own.
+    const QFontMetrics metrics = text->fontMetrics();
+    const int textWidth =
+        text->contentsRect().width() - std::max(text->indent(), 0) - 2 * text->margin();
+    for (const QString& line : {lines[0], lines[2]}) {
+      const QRect laidOut =
+          metrics.boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, line);
+      EXPECT_LT(laidOut.height(), 2 * metrics.lineSpacing()) << line.toStdString();
+    }
     box->button(QMessageBox::Ok)->click();
   });
   form.HelpButton->click();
+  EXPECT_TRUE(seen);
+}
+
+TEST_F(WindowDialogs, ErrorBoxesTakeTheWindowsFont) {
+  OpenForm();
+  bool seen = false;
+  WhenModalShows([&seen](QWidget* modal) {
+    seen = true;
+    EXPECT_EQ(modal->font().pixelSize(), 13);
+    modal->close();
+  });
+  platform::gui::ShowError("Unable to write to /x/Sundial.ini");
   EXPECT_TRUE(seen);
 }
 

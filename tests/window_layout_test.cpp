@@ -1,19 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
 #include <vector>
 
 #include "gui_test_support.h"
+#include "platform/gui/frame_fit.h"
 
 namespace {
 
@@ -94,6 +99,27 @@ void ExpectControlsInPlace(const THorizontalForm& form) {
 
 class WindowLayout : public WindowTest {};
 
+TEST(FittedGeometry, GivesTheOuterSizeCentredAndIgnoresFramesThatMakeNoSense) {
+  struct Case {
+    const char* name;
+    QMargins frame;  // left, top, right, bottom
+    std::optional<QRect> geometry;
+  };
+  const QRect screen(0, 0, 1024, 768);
+  const Case cases[] = {
+      {"no window manager", {0, 0, 0, 0}, QRect(283, 205, 458, 358)},
+      {"caption and border", {4, 21, 4, 4}, QRect(287, 226, 450, 333)},
+      {"negative, as a window being framed may report", {-457, -357, 0, 0}, std::nullopt},
+      {"one negative side", {4, 21, -1, 4}, std::nullopt},
+      {"as wide as the window", {229, 21, 229, 4}, std::nullopt},
+      {"as high as the window", {4, 300, 4, 58}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(platform::gui::FittedGeometry(c.frame, QSize(458, 358), screen), c.geometry);
+  }
+}
+
 TEST_F(WindowLayout, ControlsStandWhereTheyBelongAndStayThereOnResize) {
   THorizontalForm& form = OpenForm();
   form.show();
@@ -140,17 +166,61 @@ TEST_F(WindowLayout, TimeZoneIsAPickOnlyListOfTheTwentySevenZones) {
   EXPECT_EQ(form.TimeZone->maxVisibleItems(), 8);
 }
 
-TEST_F(WindowLayout, SaveDialogIsReadyButNotShown) {
-  const THorizontalForm& form = OpenForm();
-  const QFileDialog* dialog = form.SaveDialog1;
-  EXPECT_EQ(dialog->objectName(), "SaveDialog1");
-  EXPECT_EQ(dialog->parentWidget(), &form);
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(dialog->windowTitle(), "Save Dial Drawing As...");
-  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-  EXPECT_EQ(dialog->defaultSuffix(), "dxf");
-  EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+TEST_F(WindowLayout, TimeZoneOpensAsAScrollingListOfEightRowsUnderEveryStyle) {
+  const QString previousStyle = QApplication::style()->name();
+  for (const QString& style : QStyleFactory::keys()) {
+    SCOPED_TRACE(style.toStdString());
+    QApplication::setStyle(style);
+    THorizontalForm& form = OpenForm();
+    form.show();
+    form.TimeZone->showPopup();
+    const QAbstractItemView* view = form.TimeZone->view();
+    ASSERT_TRUE(view->isVisible());
+    const int rowHeight = view->sizeHintForRow(0);
+    ASSERT_GT(rowHeight, 0);
+    EXPECT_EQ(view->viewport()->height() / rowHeight, 8);
+    EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+    form.TimeZone->hidePopup();
+    CloseForm();
+  }
+  QApplication::setStyle(previousStyle);
+}
+
+TEST_F(WindowLayout, EveryStatusTextIsSeenWholeLeftOfHelp) {
+  struct Case {
+    const char* latitude;
+    const char* longitude;
+    const char* status;
+  };
+  const Case cases[] = {
+      {"51", "0", "Finished"},
+      {"90", "0", "Latitude must be +89.999 to -89.999 degrees"},
+      {"51", "181", "Longitude must be +180 to -180 degrees"},
+      {"north", "0", "An error ocurred - sorry!"},
+  };
+  THorizontalForm& form = OpenForm();
+  form.show();
+  form.FileName->setText(QString::fromStdString(folder_.File("dial.dxf")));
+  const auto expectSeenWhole = [&form](const QString& text) {
+    const QLabel* label = form.Label3;
+    EXPECT_EQ(label->text(), text);
+    EXPECT_EQ(label->pos(), QPoint(128, 288));
+    EXPECT_FALSE(label->geometry().intersects(form.HelpButton->geometry()));
+    EXPECT_FALSE(label->geometry().intersects(form.GoButton->geometry()));
+    EXPECT_LE(label->geometry().bottom(), form.rect().bottom());
+    const QRect needed = label->fontMetrics().boundingRect(
+        QRect(0, 0, label->contentsRect().width(), 1000), Qt::TextWordWrap, text);
+    EXPECT_LE(needed.width(), label->contentsRect().width());
+    EXPECT_LE(needed.height(), label->contentsRect().height());
+  };
+  expectSeenWhole("File not written.");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.status);
+    form.LatDegrees->setText(c.latitude);
+    form.LongDegrees->setText(c.longitude);
+    form.GoButton->click();
+    expectSeenWhole(c.status);
+  }
 }
 
 TEST_F(WindowLayout, TabWalksTheInputsInOrderPastBrowseAndRoundAgain) {

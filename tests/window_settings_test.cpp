@@ -4,12 +4,17 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <filesystem>
 #include <string>
 
 #include "gui_test_support.h"
+#include "app/settings_paths.h"
+#include "numeric_locale.h"
+#include "platform/gui/system_text.h"
 #include "platform/ini/ini_file.h"
 
 namespace {
@@ -82,6 +87,113 @@ TEST_F(WindowSettings, WhatTheWindowHoldsComesBackNextTime) {
     CloseForm();
   }
   EXPECT_EQ(Stored("Location", "Time Zone Index"), "-12");
+}
+
+TEST_F(WindowSettings, TheDefaultSecondsReadAsANumberInACommaLocaleAndStoredTextsAsStored) {
+  NumericLocale comma("de_DE.UTF-8");
+  if (!comma.Active()) GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+  THorizontalForm* form = &OpenForm();
+  EXPECT_EQ(form->LatSeconds->text(), "0,0");
+  form->FileName->setText(QString::fromStdString(folder_.File("dial.dxf")));
+  form->GoButton->click();
+  EXPECT_EQ(form->Label3->text(), "Finished");
+  CloseForm();
+
+  WriteFile(SettingsFile(), "[Location]\nLat Seconds=0.0\n");
+  EXPECT_EQ(OpenForm().LatSeconds->text(), "0.0");
+}
+
+TEST_F(WindowSettings, BytesThatAreNotUtf8GoBackAsTheyCame) {
+  const std::string folder = folder_.File("caf\xe9 dir");
+  ASSERT_TRUE(fs::create_directory(folder));
+  const std::string settings =
+      "[Location]\n"
+      "Long Degrees=\xb0\xff\n"
+      "Lat Degrees=51\n"
+      "[General]\n"
+      "Last File=" + folder + "/Sonnenuhr f\xfcr Z\xfcrich.dxf\n";
+  WriteFile(SettingsFile(), settings);
+  THorizontalForm& form = OpenForm();
+  form.LongDegrees->setText("0");
+  form.GoButton->click();
+  EXPECT_EQ(form.Label3->text(), "Finished");
+  EXPECT_TRUE(fs::exists(folder + "/Sonnenuhr f\xfcr Z\xfcrich.dxf"));
+  form.LongDegrees->setText(platform::gui::TextFromSystemBytes("\xb0\xff"));
+  CloseForm();
+  EXPECT_EQ(Stored("Location", "Long Degrees"), "\xb0\xff");
+  EXPECT_EQ(Stored("General", "Last File"), folder + "/Sonnenuhr f\xfcr Z\xfcrich.dxf");
+}
+
+TEST_F(WindowSettings, ClosingMakesTheSettingsFolderWhenItIsMissing) {
+  const std::string settings = folder_.File("config/ziradadozo-rezudor/Sundial.ini");
+  auto form = std::make_unique<THorizontalForm>(settings);
+  form.reset();
+  EXPECT_EQ(platform::IniFile(settings).ReadString("Location", "Lat Degrees", ""), "51");
+}
+
+constexpr char kBeside[] = "/opt/zrd/bin/Sundial.ini";
+
+TEST(ProgramFolders, BesideTheProgramWhenItMayBeWrittenThereElseTheUsersFolders) {
+  struct Case {
+    const char* name;
+    bool besideMayBeWritten;
+    const char* configHome;
+    const char* home;
+    app::ProgramFolders expected;
+  };
+  const Case cases[] = {
+      {"writable program folder", true, "/cfg", "/home/ann",
+       {kBeside, "/opt/zrd/bin/"}},
+      {"configuration home set", false, "/cfg", "/home/ann",
+       {"/cfg/ziradadozo-rezudor/Sundial.ini", "/home/ann/"}},
+      {"configuration home unset", false, nullptr, "/home/ann/",
+       {"/home/ann/.config/ziradadozo-rezudor/Sundial.ini", "/home/ann/"}},
+      {"configuration home relative", false, "cfg", "/home/ann",
+       {"/home/ann/.config/ziradadozo-rezudor/Sundial.ini", "/home/ann/"}},
+      {"configuration home empty", false, "", "/home/ann",
+       {"/home/ann/.config/ziradadozo-rezudor/Sundial.ini", "/home/ann/"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const app::MayWrite mayWrite = c.besideMayBeWritten
+                                       ? +[](const std::string& path) { return path == kBeside; }
+                                       : +[](const std::string&) { return false; };
+    const app::ProgramFolders folders = app::ChooseProgramFolders(
+        "/opt/zrd/bin/ziradadozo-rezudor-design", c.configHome, c.home, mayWrite);
+    EXPECT_EQ(folders.settingsFile, c.expected.settingsFile);
+    EXPECT_EQ(folders.outputFolder, c.expected.outputFolder);
+  }
+}
+
+TEST(ProgramFolders, SettingsMayBeWrittenOnlyWhereTheFileCanBeReplaced_Unprivileged) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
+  struct Case {
+    const char* name;
+    bool fileExists;
+    bool fileWritable;
+    bool folderWritable;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"no file, open folder", false, false, true, true},
+      {"writable file, open folder", true, true, true, true},
+      {"no file, closed folder", false, false, false, false},
+      {"read-only file, open folder", true, false, true, false},
+      {"writable file, closed folder", true, true, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder folder;
+    const std::string settings = folder.File("Sundial.ini");
+    if (c.fileExists) {
+      WriteFile(settings, "[Location]\n");
+      if (!c.fileWritable) fs::permissions(settings, fs::perms::owner_read);
+    }
+    if (!c.folderWritable) {
+      fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    EXPECT_EQ(app::SettingsMayBeWritten(settings), c.expected);
+  }
 }
 
 TEST_F(WindowSettings, NoZoneSelectedIsStoredAsMinusThirteen) {
