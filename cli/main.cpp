@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/dial_maker_options.h"
 #include "cli/options.h"
+#include "design/correction_table.h"
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
 #include "platform/number_text.h"
@@ -51,14 +53,27 @@ int main(int argc, char** argv) {
     std::fputs(cli::UsageText().c_str(), stdout);
     return 0;
   }
+  const bool wantsCorrections = options.dial.correctionTable || options.eotCsv;
+  const bool correctionsApply = design::CorrectionTableApplies(options.inputs.zone);
+  if (wantsCorrections && !correctionsApply) {
+    std::fprintf(stderr, "ziradadozo-rezudor-dxf: %s\n", design::kNoCorrectionTableOnLat);
+  }
   ConsoleStatus status(options.verbose);
   dxf::DxfWriter drawing;
   svg::SvgDocument picture(options.gnomonLength);
-  const design::DesignResult result = design::RunDesign(
-      options.inputs, platform::DecimalSeparator(), status, Outputs(options, drawing, picture));
-  if (result.outcome != design::DesignOutcome::Finished) {
-    std::fprintf(stderr, "%s\n", status.Last().c_str());
-    return 1;
+  const std::vector<design::Output> outputs = Outputs(options, drawing, picture);
+  if (!outputs.empty()) {
+    const design::DesignResult result = design::RunDesign(
+        options.inputs, platform::DecimalSeparator(), status, outputs, options.dial);
+    if (result.outcome != design::DesignOutcome::Finished) {
+      std::fprintf(stderr, "%s\n", status.Last().c_str());
+      return 1;
+    }
+  }
+  if (options.eotCsv) {
+    // Nothing asked for but the table, and no table to give.
+    if (!correctionsApply) return outputs.empty() ? 1 : 0;
+    std::fputs(cli::CorrectionCsv().c_str(), stdout);
   }
   return 0;
 }

@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/dial_maker_options.h"
+
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -65,8 +67,10 @@ std::string UsageText() {
          "                              [--lat-deg=TEXT] [--lat-min=TEXT] [--lat-sec=TEXT]\n"
          "                              [--zone=OFFSET|LAT|none] [--dst] [-v]\n"
          "                              [-o FILE] [--svg=FILE [--gnomon-length=LENGTH]]\n"
+         "                              [--minutes=N] [--style-thickness=LENGTH]\n"
+         "                              [--eot-table] [--eot-csv]\n"
          "Writes the DXF drawing of a horizontal sundial for one site, its picture as\n"
-         "SVG at true size, or both; at least one of -o and --svg is needed.\n"
+         "SVG at true size, or both; at least one of -o, --svg and --eot-csv is needed.\n"
          "  --long-*  longitude degrees, minutes, seconds (west positive; '-' in degrees: east)\n"
          "  --lat-*   latitude degrees, minutes, seconds (north positive; '-' in degrees: south)\n"
          "  --zone    GMT offset in whole hours, -12 to 13 (default 0); LAT for local\n"
@@ -78,7 +82,17 @@ std::string UsageText() {
          "            the drawing's picture to write, as SVG sized to print at true size\n"
          "  --gnomon-length=LENGTH\n"
          "            the gnomon's printed length in the picture: a number with mm, cm\n"
-         "            or in (default 100mm)\n";
+         "            or in (default 100mm)\n"
+         "  --minutes=N\n"
+         "            a line every N minutes between the hours: 30, 20, 15, 10 or 5\n"
+         "  --style-thickness=LENGTH\n"
+         "            the gnomon is a plate this thick: a number with mm, cm or in\n"
+         "            (measured against --gnomon-length), or drawing units without one;\n"
+         "            the dial's halves move apart by it and noon becomes two lines\n"
+         "  --eot-table\n"
+         "            a table of the time to add to the dial's reading to get clock\n"
+         "            time (the equation of time), beside the angle table\n"
+         "  --eot-csv print that table as CSV on standard output\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
@@ -90,6 +104,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   bool daylightSaving = false;
   std::string svgFileName;
   std::string gnomonLength;
+  DialMakerOptions dialMaker;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -107,6 +122,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
       options.svgFileName = svgFileName;
     } else if (Value(arg, "--gnomon-length", &gnomonLength)) {
       options.gnomonLength = GnomonLength(gnomonLength);
+    } else if (ReadDialMakerOption(arg, dialMaker)) {
     } else if (!(Value(arg, "--long-deg", &in.longitude.degrees) ||
                  Value(arg, "--long-min", &in.longitude.minutes) ||
                  Value(arg, "--long-sec", &in.longitude.seconds) ||
@@ -118,7 +134,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
   }
   in.zone = Zone(zone, daylightSaving);
   if (options.help) return options;
-  if (!options.dxfFileName && !options.svgFileName) throw UsageError("missing -o FILE or --svg=FILE");
+  options.dial = ToDialOptions(dialMaker, options.gnomonLength);
+  options.eotCsv = dialMaker.eotCsv;
+  if (!options.dxfFileName && !options.svgFileName && !options.eotCsv) {
+    throw UsageError("missing -o FILE or --svg=FILE");
+  }
+  if (options.verbose && options.eotCsv) {
+    throw UsageError("-v and --eot-csv both write to standard output");
+  }
   if (options.dxfFileName && options.svgFileName &&
       Resolved(*options.dxfFileName) == Resolved(*options.svgFileName)) {
     throw UsageError("-o and --svg name the same file");
