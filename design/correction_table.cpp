@@ -11,9 +11,9 @@ namespace {
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 // Clear of the angle table's texts, which stand at 3.5 and 4.25.
-constexpr double kDateX = 5.3;
-constexpr double kTimeX = 6.0;
-constexpr double kHeadingX = 5.65;
+constexpr double kDateX = 5.15;
+constexpr double kTimeX = 5.8;
+constexpr double kHeadingX = 5.48;
 constexpr double kHeadingY = 1.65;
 constexpr double kFirstRowY = 1.5;
 constexpr double kRowStep = 0.1;
