@@ -1,10 +1,12 @@
 #!/bin/sh
 # Installs the Debian 12 packages that building and testing need, only those
-# that are missing, and makes the comma locale the tests use.
+# that are missing, and makes the comma locale the tests use. LibreCAD, which
+# scripts/check-cad-tools.sh prints the drawings with, is left out: it is
+# large, and the check is skipped without it (apt-get install librecad).
 set -eu
 
 packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-clang libclang-rt-dev locales util-linux xvfb xauth"
+clang libclang-rt-dev locales util-linux xvfb xauth python3-ezdxf librsvg2-bin"
 
 as_root() {
   if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, then builds and runs every check: the fuzz
 # targets for a bounded time, the whole test suite under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and the whole suite in a release build.
+# and UndefinedBehaviorSanitizer, the whole suite in a release build, and
+# the release tool's drawings in the outside programs that are installed.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -31,3 +32,6 @@ echo "== Tests in the release build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure
+
+echo "== The drawings in ezdxf, LibreCAD and rsvg-convert, where installed"
+scripts/check-cad-tools.sh build/cli/ziradadozo-rezudor-dxf
