@@ -20,7 +20,9 @@ bool ValueOf(std::string_view arg, std::string_view name, std::string_view* valu
   return true;
 }
 
-int MinuteStep(std::string_view text) {
+}  // namespace
+
+int ReadMinuteStep(std::string_view text) {
   int step = 0;
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), step);
   const bool whole = ec == std::errc() && end == text.data() + text.size();
@@ -30,9 +32,8 @@ int MinuteStep(std::string_view text) {
   throw UsageError("--minutes takes 30, 20, 15, 10 or 5, not '" + std::string(text) + "'");
 }
 
-// A positive number, read with "." whatever the locale, then a unit mm, cm
-// or in, or none.
-void ReadThickness(std::string_view text, DialMakerOptions& options) {
+// The number is read with "." whatever the locale.
+void ReadStyleThickness(std::string_view text, DialMakerOptions& options) {
   double value = 0;
   const char* last = text.data() + text.size();
   const auto [end, ec] = std::from_chars(text.data(), last, value);
@@ -40,15 +41,13 @@ void ReadThickness(std::string_view text, DialMakerOptions& options) {
   const std::optional<svg::LengthUnit> unit = svg::UnitFromSymbol(symbol);
   if (ec != std::errc() || (!symbol.empty() && !unit) || !std::isfinite(value) || !(value > 0)) {
     throw UsageError(
-        "--style-thickness takes a positive number, with a unit mm, cm or in or in drawing "
-        "units without one, such as 3mm or 0.03, not '" +
+        "--style-thickness takes a positive number, with a unit mm, cm or in, or without "
+        "one in drawing units, such as 3mm or 0.03, not '" +
         std::string(text) + "'");
   }
   options.thicknessValue = value;
   options.thicknessUnit = unit;
 }
-
-}  // namespace
 
 bool ReadDialMakerOption(std::string_view arg, DialMakerOptions& options) {
   std::string_view value;
@@ -57,9 +56,9 @@ bool ReadDialMakerOption(std::string_view arg, DialMakerOptions& options) {
   } else if (arg == "--eot-csv") {
     options.eotCsv = true;
   } else if (ValueOf(arg, "--minutes", &value)) {
-    options.minuteStep = MinuteStep(value);
+    options.minuteStep = ReadMinuteStep(value);
   } else if (ValueOf(arg, "--style-thickness", &value)) {
-    ReadThickness(value, options);
+    ReadStyleThickness(value, options);
   } else {
     return false;
   }

@@ -23,6 +23,12 @@ struct DialMakerOptions {
   bool eotCsv = false;
 };
 
+// The value of --minutes: 30, 20, 15, 10 or 5. Throws UsageError.
+int ReadMinuteStep(std::string_view text);
+
+// The value of --style-thickness into `options`. Throws UsageError.
+void ReadStyleThickness(std::string_view text, DialMakerOptions& options);
+
 // Reads one argument into `options` when it is one of --minutes=N,
 // --style-thickness=LENGTH, --eot-table or --eot-csv; false for any other
 // argument. Throws UsageError for a value it cannot take.
