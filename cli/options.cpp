@@ -1,11 +1,11 @@
 #include "cli/options.h"
 
-#include "cli/dial_maker_options.h"
-
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <string_view>
+
+#include "cli/dial_maker_options.h"
 
 namespace cli {
 namespace {
