@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/dial_maker_options.h"
 #include "cli/options.h"
 #include "cli/run_report.h"
 #include "cli/usage_text.h"
+#include "design/correction_table.h"
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
 #include "platform/number_text.h"
@@ -69,18 +71,32 @@ int FinishStandardOutput(const std::string& bytes) {
   return 1;
 }
 
-int Run(const cli::Options& options) {
+// The design run into every file asked for; 0 when it finished.
+int RunDesign(const cli::Options& options, dxf::DxfWriter& drawing, svg::SvgDocument& picture) {
   ConsoleStatus status(options.verbose);
+  const std::string separator = options.localeNumbers ? platform::DecimalSeparator() : ".";
+  const design::DesignResult result = design::RunDesign(
+      options.inputs, separator, status, Outputs(options, drawing, picture), options.dial);
+  if (result.outcome == design::DesignOutcome::Finished) return 0;
+  const std::string failure = cli::FailureText(result, options, status.Last());
+  // -v has shown the status already.
+  if (!options.verbose || failure != status.Last()) Diagnose(failure);
+  return 1;
+}
+
+int Run(const cli::Options& options) {
+  const bool wantsCorrections = options.dial.correctionTable || options.eotCsv;
+  const bool correctionsApply = design::CorrectionTableApplies(options.inputs.zone);
+  if (wantsCorrections && !correctionsApply) Diagnose(design::kNoCorrectionTableOnLat);
+
   dxf::DxfWriter drawing;
   svg::SvgDocument picture(options.gnomonLength);
-  const std::string separator = options.localeNumbers ? platform::DecimalSeparator() : ".";
-  const design::DesignResult result =
-      design::RunDesign(options.inputs, separator, status, Outputs(options, drawing, picture));
-  if (result.outcome != design::DesignOutcome::Finished) {
-    const std::string failure = cli::FailureText(result, options, status.Last());
-    // -v has shown the status already.
-    if (!options.verbose || failure != status.Last()) Diagnose(failure);
-    return 1;
+  const bool drawingAsked = options.dxfFileName || options.svgFileName;
+  if (drawingAsked && RunDesign(options, drawing, picture) != 0) return 1;
+  if (options.eotCsv) {
+    // Nothing asked for but the table, and no table to give.
+    if (!correctionsApply) return drawingAsked ? 0 : 1;
+    return FinishStandardOutput(cli::CorrectionCsv());
   }
   const drawing::DrawingDocument* toStdout = StandardOutputDocument(options, drawing, picture);
   return toStdout != nullptr ? FinishStandardOutput(toStdout->Bytes()) : 0;

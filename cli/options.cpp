@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "cli/dial_maker_options.h"
 #include "cli/echo_text.h"
 #include "cli/option_values.h"
 #include "cli/same_file.h"
@@ -31,6 +32,10 @@ enum OptionId : int {
   kLongDeg,
   kLongMin,
   kLongSec,
+  kMinutes,
+  kStyleThickness,
+  kEotTable,
+  kEotCsv,
 };
 
 constexpr const char* kShortOptions = ":ho:v";
@@ -52,6 +57,10 @@ constexpr option kLongOptions[] = {
     {"long-deg", required_argument, nullptr, kLongDeg},
     {"long-min", required_argument, nullptr, kLongMin},
     {"long-sec", required_argument, nullptr, kLongSec},
+    {"minutes", required_argument, nullptr, kMinutes},
+    {"style-thickness", required_argument, nullptr, kStyleThickness},
+    {"eot-table", no_argument, nullptr, kEotTable},
+    {"eot-csv", no_argument, nullptr, kEotCsv},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -118,8 +127,12 @@ design::AngleTexts CoordinateTexts(const CoordinateArgs& args, const design::Ang
 }
 
 void CheckOutputs(const Options& options) {
-  if (!options.dxfFileName && !options.svgFileName) {
+  if (!options.dxfFileName && !options.svgFileName && !options.eotCsv) {
     throw UsageError("missing -o FILE or --svg=FILE");
+  }
+  if (options.eotCsv &&
+      (options.dxfFileName == kStandardOutput || options.svgFileName == kStandardOutput)) {
+    throw UsageError("--eot-csv and a FILE of - both write to standard output");
   }
   if (options.dxfFileName && options.dxfFileName->empty()) {
     throw UsageError("-o needs a file name");
@@ -153,6 +166,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   CoordinateArgs longitude{"--long", {}, {}, {"--long-deg", "--long-min", "--long-sec"}};
   std::string zone = "0";
   bool daylightSaving = false;
+  DialMakerOptions dialMaker;
   // Zero starts getopt_long afresh, so that the parser can run many times.
   optind = 0;
   opterr = 0;
@@ -212,6 +226,18 @@ Options ParseOptions(const std::vector<std::string>& args) {
       case kLongSec:
         longitude.boxes[2] = value;
         break;
+      case kMinutes:
+        dialMaker.minuteStep = ReadMinuteStep(value);
+        break;
+      case kStyleThickness:
+        ReadStyleThickness(value, dialMaker);
+        break;
+      case kEotTable:
+        dialMaker.eotTable = true;
+        break;
+      case kEotCsv:
+        dialMaker.eotCsv = true;
+        break;
       default:
         throw UsageError(Refusal(id, optopt, argv[optind - 1]));
     }
@@ -226,6 +252,9 @@ Options ParseOptions(const std::vector<std::string>& args) {
   in.longitude = CoordinateTexts(longitude, {"0", "0", "0"},
                                  origins + static_cast<int>(design::CoordinateBox::LongDegrees));
   in.zone = ZoneValue(zone, daylightSaving);
+  // A thickness with a unit is measured against the gnomon's printed length.
+  options.dial = ToDialOptions(dialMaker, options.gnomonLength);
+  options.eotCsv = dialMaker.eotCsv;
   CheckOutputs(options);
   return options;
 }

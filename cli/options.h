@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/design_inputs.h"
+#include "design/dial_options.h"
 #include "svg/print_length.h"
 
 namespace cli {
@@ -35,6 +36,10 @@ struct Options {
   std::optional<std::string> svgFileName;
   // --gnomon-length: the printed length of one drawing unit in the picture.
   svg::PrintLength gnomonLength;
+  // --minutes, --style-thickness (in drawing units here) and --eot-table.
+  design::DialOptions dial;
+  // --eot-csv: the correction table on standard output.
+  bool eotCsv = false;
   bool verbose = false;
   bool help = false;
   bool version = false;

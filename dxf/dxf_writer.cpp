@@ -7,6 +7,8 @@ namespace dxf {
 namespace {
 
 constexpr const char* kLayer = "SUNDIAL";
+// The sub-hour lines, so that a CAD user can hide or restyle them at once.
+constexpr const char* kSubHourLayer = "MINUTES";
 constexpr const char* kColour = "5";
 constexpr const char* kCentred = "1";
 
@@ -15,9 +17,9 @@ void Group(LineBuffer& lines, const char* code, std::string value) {
   lines.Add(std::move(value));
 }
 
-void EntityStart(LineBuffer& lines, const char* type) {
+void EntityStart(LineBuffer& lines, const char* type, const char* layer = kLayer) {
   Group(lines, " 0", type);
-  Group(lines, " 8", kLayer);
+  Group(lines, " 8", layer);
   Group(lines, "62", kColour);
 }
 
@@ -34,14 +36,23 @@ void WriteDxfFooter(LineBuffer& lines) {
   Group(lines, " 0", "EOF");
 }
 
+void LineRecord(LineBuffer& lines, const char* layer, double startX, double startY, double endX,
+                double endY) {
+  EntityStart(lines, "LINE", layer);
+  Group(lines, "10", FormatCoordinate(startX));
+  Group(lines, "20", FormatCoordinate(startY));
+  Group(lines, "11", FormatCoordinate(endX));
+  Group(lines, "21", FormatCoordinate(endY));
+}
+
 }  // namespace
 
 void DxfWriter::AddLine(double startX, double startY, double endX, double endY) {
-  EntityStart(DxfLines, "LINE");
-  Group(DxfLines, "10", FormatCoordinate(startX));
-  Group(DxfLines, "20", FormatCoordinate(startY));
-  Group(DxfLines, "11", FormatCoordinate(endX));
-  Group(DxfLines, "21", FormatCoordinate(endY));
+  LineRecord(DxfLines, kLayer, startX, startY, endX, endY);
+}
+
+void DxfWriter::AddSubHourLine(double startX, double startY, double endX, double endY) {
+  LineRecord(DxfLines, kSubHourLayer, startX, startY, endX, endY);
 }
 
 void DxfWriter::AddArc(double centreX, double centreY, double radius, double startAngle,

@@ -18,6 +18,8 @@ constexpr double kGlyphScale = 0.001;
 constexpr double kMargin = 0.1;
 // Thin enough for a template to cut along, whatever the gnomon length.
 constexpr double kPrintedLineWidthMm = 0.25;
+// Sub-hour lines print thinner, so that the hours still stand out.
+constexpr double kPrintedSubHourWidthMm = 0.13;
 // The view box runs along a grid of this step, in drawing units, so that
 // its numbers and the picture's size stay short.
 constexpr double kViewBoxStep = 0.01;
@@ -59,15 +61,34 @@ std::string ArcPath(double centreX, double centreY, double radius, double startA
   return path + ArcSegment(radius, sweep, PointOnCircle(centreX, centreY, radius, endAngle));
 }
 
-}  // namespace
-
-void SvgDocument::AddLine(double startX, double startY, double endX, double endY) {
+std::string LineElement(double startX, double startY, double endX, double endY) {
   std::string element = "<line";
   Attribute(element, "x1", startX);
   Attribute(element, "y1", Flipped(startY));
   Attribute(element, "x2", endX);
   Attribute(element, "y2", Flipped(endY));
-  strokes_ += element + "/>\n";
+  return element + "/>\n";
+}
+
+std::string StrokeGroup(double widthMm, const PrintLength& gnomonLength, const std::string& body) {
+  std::string style;
+  Attribute(style, "fill", "none");
+  Attribute(style, "stroke", kBlue);
+  Attribute(style, "stroke-width", widthMm / Millimetres(gnomonLength));
+  Attribute(style, "stroke-linecap", "round");
+  return "<g" + style + ">\n" + body + "</g>\n";
+}
+
+}  // namespace
+
+void SvgDocument::AddLine(double startX, double startY, double endX, double endY) {
+  strokes_ += LineElement(startX, startY, endX, endY);
+  extent_.Include(startX, startY);
+  extent_.Include(endX, endY);
+}
+
+void SvgDocument::AddSubHourLine(double startX, double startY, double endX, double endY) {
+  subHourStrokes_ += LineElement(startX, startY, endX, endY);
   extent_.Include(startX, startY);
   extent_.Include(endX, endY);
 }
@@ -113,12 +134,10 @@ std::string SvgDocument::Bytes() const {
   std::string file = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   file += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + SizeAttributes() + ">\n";
 
-  std::string strokeStyle;
-  Attribute(strokeStyle, "fill", "none");
-  Attribute(strokeStyle, "stroke", kBlue);
-  Attribute(strokeStyle, "stroke-width", kPrintedLineWidthMm / Millimetres(gnomonLength_));
-  Attribute(strokeStyle, "stroke-linecap", "round");
-  file += "<g" + strokeStyle + ">\n" + strokes_ + "</g>\n";
+  file += StrokeGroup(kPrintedLineWidthMm, gnomonLength_, strokes_);
+  if (!subHourStrokes_.empty()) {
+    file += StrokeGroup(kPrintedSubHourWidthMm, gnomonLength_, subHourStrokes_);
+  }
 
   std::string textStyle;
   Attribute(textStyle, "fill", kBlue);
