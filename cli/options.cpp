@@ -26,12 +26,12 @@ design::DialZone Zone(std::string_view text, bool daylightSaving) {
 
 // A positive number, read with "." whatever the locale, followed at once by
 // its unit: "100mm", "2.5in".
-svg::PrintLength GnomonLength(std::string_view text) {
+drawing::PrintLength GnomonLength(std::string_view text) {
   double value = 0;
   const char* first = text.data();
   const char* last = first + text.size();
   const auto [end, ec] = std::from_chars(first, last, value);
-  const std::optional<svg::LengthUnit> unit = svg::UnitFromSymbol(std::string_view(end, last));
+  const std::optional<drawing::LengthUnit> unit = drawing::UnitFromSymbol(std::string_view(end, last));
   if (ec != std::errc() || !unit || !std::isfinite(value) || !(value > 0)) {
     throw UsageError(
         "--gnomon-length takes a positive number and a unit mm, cm or in, such as "

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "design/design_inputs.h"
-#include "svg/print_length.h"
+#include "drawing/print_length.h"
 
 namespace cli {
 
@@ -18,7 +18,7 @@ struct Options {
   // --svg: where the picture of the drawing goes.
   std::optional<std::string> svgFileName;
   // --gnomon-length: the printed length of one drawing unit in the picture.
-  svg::PrintLength gnomonLength;
+  drawing::PrintLength gnomonLength;
   bool verbose = false;
   bool help = false;
 };

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "drawing/drawing_document.h"
-#include "svg/drawing_extent.h"
-#include "svg/print_length.h"
+#include "drawing/drawing_extent.h"
+#include "drawing/print_length.h"
 
 namespace svg {
 
@@ -14,7 +14,7 @@ namespace svg {
 // point down and the texts kept upright as they stand in the drawing.
 class SvgDocument : public drawing::DrawingDocument {
  public:
-  explicit SvgDocument(PrintLength gnomonLength) : gnomonLength_(gnomonLength) {}
+  explicit SvgDocument(drawing::PrintLength gnomonLength) : gnomonLength_(gnomonLength) {}
 
   void AddLine(double startX, double startY, double endX, double endY) override;
   void AddArc(double centreX, double centreY, double radius, double startAngle,
@@ -28,8 +28,8 @@ class SvgDocument : public drawing::DrawingDocument {
  private:
   std::string SizeAttributes() const;
 
-  PrintLength gnomonLength_;
-  DrawingExtent extent_;
+  drawing::PrintLength gnomonLength_;
+  drawing::DrawingExtent extent_;
   std::string strokes_;
   std::string texts_;
 };
