@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
+#include "pdf/pdf_document.h"
 #include "platform/number_text.h"
 #include "svg/svg_document.h"
 
@@ -28,10 +29,11 @@ class ConsoleStatus : public design::StatusLine {
 };
 
 std::vector<design::Output> Outputs(const cli::Options& options, dxf::DxfWriter& drawing,
-                                    svg::SvgDocument& picture) {
+                                    svg::SvgDocument& picture, pdf::PdfDocument& printTemplate) {
   std::vector<design::Output> outputs;
   if (options.dxfFileName) outputs.push_back({&drawing, *options.dxfFileName});
   if (options.svgFileName) outputs.push_back({&picture, *options.svgFileName});
+  if (options.pdfFileName) outputs.push_back({&printTemplate, *options.pdfFileName});
   return outputs;
 }
 
@@ -52,10 +54,13 @@ int main(int argc, char** argv) {
     return 0;
   }
   ConsoleStatus status(options.verbose);
-  dxf::DxfWriter drawing;
+  dxf::DxfWriter drawing =
+      options.gnomonLengthGiven ? dxf::DxfWriter(options.gnomonLength) : dxf::DxfWriter();
   svg::SvgDocument picture(options.gnomonLength);
-  const design::DesignResult result = design::RunDesign(
-      options.inputs, platform::DecimalSeparator(), status, Outputs(options, drawing, picture));
+  pdf::PdfDocument printTemplate(options.gnomonLength, options.paper);
+  const design::DesignResult result =
+      design::RunDesign(options.inputs, platform::DecimalSeparator(), status,
+                        Outputs(options, drawing, picture, printTemplate));
   if (result.outcome != design::DesignOutcome::Finished) {
     std::fprintf(stderr, "%s\n", status.Last().c_str());
     return 1;

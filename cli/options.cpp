@@ -41,6 +41,13 @@ drawing::PrintLength GnomonLength(std::string_view text) {
   return {value, *unit};
 }
 
+// --paper: a4, letter or a3.
+pdf::Paper Paper(std::string_view text) {
+  const std::optional<pdf::Paper> paper = pdf::PaperFromName(text);
+  if (!paper) throw UsageError("--paper takes a4, letter or a3, not '" + std::string(text) + "'");
+  return *paper;
+}
+
 // The file a name leads to, as far as it can be told before writing, so that
 // "dial" and "./dial" count as the same file.
 std::filesystem::path Resolved(const std::string& fileName) {
@@ -58,15 +65,30 @@ bool Value(std::string_view arg, std::string_view name, std::string* value) {
   return true;
 }
 
+// Refuses two outputs that name one file: the second would overwrite the first.
+void CheckDistinct(const std::vector<std::pair<const char*, const std::optional<std::string>*>>& outputs) {
+  for (std::size_t i = 0; i < outputs.size(); ++i) {
+    for (std::size_t j = i + 1; j < outputs.size(); ++j) {
+      const auto& [firstName, first] = outputs[i];
+      const auto& [secondName, second] = outputs[j];
+      if (*first && *second && Resolved(**first) == Resolved(**second)) {
+        throw UsageError(std::string(firstName) + " and " + secondName + " name the same file");
+      }
+    }
+  }
+}
+
 }  // namespace
 
 std::string UsageText() {
   return "usage: ziradadozo-rezudor-dxf [--long-deg=TEXT] [--long-min=TEXT] [--long-sec=TEXT]\n"
          "                              [--lat-deg=TEXT] [--lat-min=TEXT] [--lat-sec=TEXT]\n"
          "                              [--zone=OFFSET|LAT|none] [--dst] [-v]\n"
-         "                              [-o FILE] [--svg=FILE [--gnomon-length=LENGTH]]\n"
+         "                              [-o FILE] [--svg=FILE] [--pdf=FILE [--paper=PAPER]]\n"
+         "                              [--gnomon-length=LENGTH]\n"
          "Writes the DXF drawing of a horizontal sundial for one site, its picture as\n"
-         "SVG at true size, or both; at least one of -o and --svg is needed.\n"
+         "SVG at true size, a PDF template to print at true size, or any of them\n"
+         "together; at least one of -o, --svg and --pdf is needed.\n"
          "  --long-*  longitude degrees, minutes, seconds (west positive; '-' in degrees: east)\n"
          "  --lat-*   latitude degrees, minutes, seconds (north positive; '-' in degrees: south)\n"
          "  --zone    GMT offset in whole hours, -12 to 13 (default 0); LAT for local\n"
@@ -76,9 +98,14 @@ std::string UsageText() {
          "  -o FILE   the drawing to write\n"
          "  --svg=FILE\n"
          "            the drawing's picture to write, as SVG sized to print at true size\n"
+         "  --pdf=FILE\n"
+         "            a template to print at true size, tiled over pages with a check bar\n"
+         "  --paper=PAPER\n"
+         "            the template's paper: a4, letter or a3 (default a4)\n"
          "  --gnomon-length=LENGTH\n"
-         "            the gnomon's printed length in the picture: a number with mm, cm\n"
-         "            or in (default 100mm)\n";
+         "            the gnomon's printed length: a number with mm, cm or in (default\n"
+         "            100mm for the picture and the template); given, it also draws the\n"
+         "            DXF at that size, in that unit\n";
 }
 
 Options ParseOptions(const std::vector<std::string>& args) {
@@ -90,6 +117,8 @@ Options ParseOptions(const std::vector<std::string>& args) {
   bool daylightSaving = false;
   std::string svgFileName;
   std::string gnomonLength;
+  std::string pdfFileName;
+  std::string paper;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (arg == "--help" || arg == "-h") {
@@ -105,8 +134,14 @@ Options ParseOptions(const std::vector<std::string>& args) {
     } else if (Value(arg, "--svg", &svgFileName)) {
       if (svgFileName.empty()) throw UsageError("--svg needs a file name");
       options.svgFileName = svgFileName;
+    } else if (Value(arg, "--pdf", &pdfFileName)) {
+      if (pdfFileName.empty()) throw UsageError("--pdf needs a file name");
+      options.pdfFileName = pdfFileName;
+    } else if (Value(arg, "--paper", &paper)) {
+      options.paper = Paper(paper);
     } else if (Value(arg, "--gnomon-length", &gnomonLength)) {
       options.gnomonLength = GnomonLength(gnomonLength);
+      options.gnomonLengthGiven = true;
     } else if (!(Value(arg, "--long-deg", &in.longitude.degrees) ||
                  Value(arg, "--long-min", &in.longitude.minutes) ||
                  Value(arg, "--long-sec", &in.longitude.seconds) ||
@@ -118,11 +153,12 @@ Options ParseOptions(const std::vector<std::string>& args) {
   }
   in.zone = Zone(zone, daylightSaving);
   if (options.help) return options;
-  if (!options.dxfFileName && !options.svgFileName) throw UsageError("missing -o FILE or --svg=FILE");
-  if (options.dxfFileName && options.svgFileName &&
-      Resolved(*options.dxfFileName) == Resolved(*options.svgFileName)) {
-    throw UsageError("-o and --svg name the same file");
+  if (!options.dxfFileName && !options.svgFileName && !options.pdfFileName) {
+    throw UsageError("missing -o FILE, --svg=FILE or --pdf=FILE");
   }
+  CheckDistinct({{"-o", &options.dxfFileName},
+                 {"--svg", &options.svgFileName},
+                 {"--pdf", &options.pdfFileName}});
   return options;
 }
 

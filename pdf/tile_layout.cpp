@@ -1,0 +1,60 @@
+#include "pdf/tile_layout.h"
+
+#include <cmath>
+
+namespace pdf {
+namespace {
+
+constexpr double kPointsPerMm = 72 / 25.4;
+// Wider than any printer's unprintable border.
+constexpr double kMarginMm = 15;
+// The strip under the content area for the page's name, the check bar and,
+// on the first page, the assembly key.
+constexpr double kFooterMm = 22;
+constexpr double kOverlapMm = 10;
+
+// How many pages of `content` cover `length` with `overlap` between them.
+int PagesAlong(double length, double content, double overlap) {
+  if (length <= content) return 1;
+  return static_cast<int>(std::ceil((length - overlap) / (content - overlap)));
+}
+
+TileLayout Layout(const drawing::DrawingExtent& extent, SheetSize sheet) {
+  TileLayout layout;
+  layout.sheet = sheet;
+  layout.margin = kMarginMm * kPointsPerMm;
+  layout.footer = kFooterMm * kPointsPerMm;
+  layout.overlap = kOverlapMm * kPointsPerMm;
+  layout.contentLeft = layout.margin;
+  layout.contentBottom = layout.margin + layout.footer;
+  layout.contentWidth = sheet.width - 2 * layout.margin;
+  layout.contentHeight = sheet.height - 2 * layout.margin - layout.footer;
+  const double width = extent.MaxX() - extent.MinX();
+  const double height = extent.MaxY() - extent.MinY();
+  layout.columns = PagesAlong(width, layout.contentWidth, layout.overlap);
+  layout.rows = PagesAlong(height, layout.contentHeight, layout.overlap);
+  const double coveredWidth = layout.columns * layout.StepX() + layout.overlap;
+  const double coveredHeight = layout.rows * layout.StepY() + layout.overlap;
+  layout.left = extent.MinX() - (coveredWidth - width) / 2;
+  layout.top = extent.MaxY() + (coveredHeight - height) / 2;
+  return layout;
+}
+
+}  // namespace
+
+TileLayout LayOutTiles(const drawing::DrawingExtent& extent, Paper paper) {
+  const SheetSize upright = UprightSize(paper);
+  const TileLayout portrait = Layout(extent, upright);
+  const TileLayout landscape = Layout(extent, {upright.height, upright.width});
+  return landscape.Pages() < portrait.Pages() ? landscape : portrait;
+}
+
+std::string PageName(int column, int row) {
+  std::string letters;
+  for (int n = column + 1; n > 0; n = (n - 1) / 26) {
+    letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+  }
+  return letters + std::to_string(row + 1);
+}
+
+}  // namespace pdf
