@@ -154,7 +154,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   in.zone = Zone(zone, daylightSaving);
   if (options.help) return options;
   if (!options.dxfFileName && !options.svgFileName && !options.pdfFileName) {
-    throw UsageError("missing -o FILE, --svg=FILE or --pdf=FILE");
+    throw UsageError("missing -o FILE or --svg=FILE");
   }
   CheckDistinct({{"-o", &options.dxfFileName},
                  {"--svg", &options.svgFileName},

@@ -4,7 +4,7 @@
 set -eu
 
 packages="g++ cmake make qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-clang libclang-rt-dev locales util-linux xvfb xauth"
+clang libclang-rt-dev locales util-linux xvfb xauth python3-ezdxf poppler-utils"
 
 as_root() {
   if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
