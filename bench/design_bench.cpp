@@ -2,7 +2,9 @@
 //   DesignRun        the whole run for the default site: compute, format, save
 //   DesignNoSave     the same run with its bytes going to /dev/null
 //   PlainWrite       one open-write-close of the same bytes in the same folder
+//   PdfTemplate      the run's PDF template on A4, drawn and written out
 //   ToolProcess      ziradadozo-rezudor-dxf from start to exit
+//   ToolProcessPdf   the same, writing the DXF and the PDF template together
 //   CatProcess       cat copying the same drawing, from start to exit
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -17,6 +19,7 @@
 
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
+#include "pdf/pdf_document.h"
 
 extern char** environ;
 
@@ -79,6 +82,18 @@ void PlainWrite(benchmark::State& state) {
   }
 }
 
+void PdfTemplate(benchmark::State& state) {
+  const std::string path = BenchFolder() + "/dial.pdf";
+  for (auto _ : state) {
+    QuietStatus status;
+    pdf::PdfDocument document({100, drawing::LengthUnit::Millimetre}, pdf::Paper::A4);
+    if (design::RunDesign(kDefaultSite, ".", status, {{&document, path}}).outcome !=
+        design::DesignOutcome::Finished) {
+      state.SkipWithError("design run failed");
+    }
+  }
+}
+
 void RunProcess(benchmark::State& state, std::vector<std::string> args, const char* stdoutPath) {
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
@@ -101,6 +116,12 @@ void ToolProcess(benchmark::State& state) {
   RunProcess(state, {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf"}, "/dev/null");
 }
 
+void ToolProcessPdf(benchmark::State& state) {
+  RunProcess(state,
+             {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf", "--pdf=" + BenchFolder() + "/tool.pdf"},
+             "/dev/null");
+}
+
 void CatProcess(benchmark::State& state) {
   const std::string source = BenchFolder() + "/source.dxf";
   dxf::DxfWriter drawing;
@@ -114,7 +135,9 @@ void CatProcess(benchmark::State& state) {
 BENCHMARK(DesignRun);
 BENCHMARK(DesignNoSave);
 BENCHMARK(PlainWrite);
+BENCHMARK(PdfTemplate);
 BENCHMARK(ToolProcess)->UseRealTime();
+BENCHMARK(ToolProcessPdf)->UseRealTime();
 BENCHMARK(CatProcess)->UseRealTime();
 
 int main(int argc, char** argv) {
