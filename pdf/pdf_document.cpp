@@ -150,7 +150,7 @@ void PdfDocument::DrawFooter(PageContent& page, const TileLayout& layout, int co
     page.Stroke();
     page.CentredText("overlap: lay the left edge of page " + PageName(column + 1, row) +
                          " on this line",
-                     kSmallSize, 90, x - 3, layout.contentBottom + layout.contentHeight / 2);
+                     kSmallSize, 90, x + 3 + kSmallSize, layout.contentBottom + layout.contentHeight / 2);
   }
   if (row + 1 < layout.rows) {
     const double y = layout.contentBottom + layout.overlap;
