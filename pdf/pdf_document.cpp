@@ -131,11 +131,12 @@ void PdfDocument::DrawTile(PageContent& page, const TileLayout& layout, int colu
   page.Restore();
 }
 
-void PdfDocument::DrawFooter(PageContent& page, const TileLayout& layout, int column,
-                             int row) const {
+// The frame the drawing shows in, and a dashed line where each neighbour's
+// edge goes, on the strip the two pages share.
+void PdfDocument::DrawJoins(PageContent& page, const TileLayout& layout, int column,
+                            int row) const {
   GuideColour(page);
   page.LineWidth(0.5);
-  page.Dash(0, 0);
   page.Rectangle(layout.contentLeft, layout.contentBottom, layout.contentWidth,
                  layout.contentHeight);
   page.Stroke();
@@ -150,7 +151,8 @@ void PdfDocument::DrawFooter(PageContent& page, const TileLayout& layout, int co
     page.Stroke();
     page.CentredText("overlap: lay the left edge of page " + PageName(column + 1, row) +
                          " on this line",
-                     kSmallSize, 90, x + 3 + kSmallSize, layout.contentBottom + layout.contentHeight / 2);
+                     kSmallSize, 90, x + 3 + kSmallSize,
+                     layout.contentBottom + layout.contentHeight / 2);
   }
   if (row + 1 < layout.rows) {
     const double y = layout.contentBottom + layout.overlap;
@@ -162,7 +164,12 @@ void PdfDocument::DrawFooter(PageContent& page, const TileLayout& layout, int co
                      kSmallSize, 0, layout.contentLeft + layout.contentWidth / 2, y + 3);
   }
   page.Dash(0, 0);
+}
 
+// The page's name and number, the check bar with what to do with it, and on
+// the first page the key.
+void PdfDocument::DrawFooter(PageContent& page, const TileLayout& layout, int column,
+                             int row) const {
   const double base = layout.margin;
   page.FillColour(0, 0, 0);
   page.Text(PageName(column, row), kNameSize, 0, layout.margin, base + Mm(10));
@@ -218,6 +225,7 @@ std::string PdfDocument::Bytes() const {
     for (int column = 0; column < layout.columns; ++column) {
       PageContent page;
       DrawTile(page, layout, column, row);
+      DrawJoins(page, layout, column, row);
       DrawFooter(page, layout, column, row);
       file.AddPage(layout.sheet, page.Stream());
     }

@@ -44,6 +44,7 @@ class PdfDocument : public drawing::DrawingDocument {
   double PointsPerUnit() const;
   drawing::DrawingExtent ExtentInPoints() const;
   void DrawTile(PageContent& page, const TileLayout& layout, int column, int row) const;
+  void DrawJoins(PageContent& page, const TileLayout& layout, int column, int row) const;
   void DrawFooter(PageContent& page, const TileLayout& layout, int column, int row) const;
   void DrawKey(PageContent& page, const TileLayout& layout, double left) const;
 
