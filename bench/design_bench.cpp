@@ -117,9 +117,10 @@ void ToolProcess(benchmark::State& state) {
 }
 
 void ToolProcessPdf(benchmark::State& state) {
-  RunProcess(state,
-             {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf", "--pdf=" + BenchFolder() + "/tool.pdf"},
-             "/dev/null");
+  RunProcess(
+      state,
+      {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf", "--pdf=" + BenchFolder() + "/tool.pdf"},
+      "/dev/null");
 }
 
 void CatProcess(benchmark::State& state) {

@@ -31,7 +31,8 @@ drawing::PrintLength GnomonLength(std::string_view text) {
   const char* first = text.data();
   const char* last = first + text.size();
   const auto [end, ec] = std::from_chars(first, last, value);
-  const std::optional<drawing::LengthUnit> unit = drawing::UnitFromSymbol(std::string_view(end, last));
+  const std::optional<drawing::LengthUnit> unit =
+      drawing::UnitFromSymbol(std::string_view(end, last));
   if (ec != std::errc() || !unit || !std::isfinite(value) || !(value > 0)) {
     throw UsageError(
         "--gnomon-length takes a positive number and a unit mm, cm or in, such as "
@@ -66,7 +67,8 @@ bool Value(std::string_view arg, std::string_view name, std::string* value) {
 }
 
 // Refuses two outputs that name one file: the second would overwrite the first.
-void CheckDistinct(const std::vector<std::pair<const char*, const std::optional<std::string>*>>& outputs) {
+void CheckDistinct(
+    const std::vector<std::pair<const char*, const std::optional<std::string>*>>& outputs) {
   for (std::size_t i = 0; i < outputs.size(); ++i) {
     for (std::size_t j = i + 1; j < outputs.size(); ++j) {
       const auto& [firstName, first] = outputs[i];

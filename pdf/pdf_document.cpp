@@ -59,10 +59,11 @@ void DrawArcCurves(PageContent& page, const Placement& at, double centreX, doubl
   for (int i = 1; i <= pieces; ++i) {
     const double a0 = (startAngle + (i - 1) * step) * std::numbers::pi / 180;
     const double a1 = (startAngle + i * step) * std::numbers::pi / 180;
-    const drawing::Point to = drawing::PointOnCircle(centreX, centreY, radius, startAngle + i * step);
+    const drawing::Point to =
+        drawing::PointOnCircle(centreX, centreY, radius, startAngle + i * step);
     page.CurveTo(at.X(from.x - handle * std::sin(a0)), at.Y(from.y + handle * std::cos(a0)),
-                 at.X(to.x + handle * std::sin(a1)), at.Y(to.y - handle * std::cos(a1)),
-                 at.X(to.x), at.Y(to.y));
+                 at.X(to.x + handle * std::sin(a1)), at.Y(to.y - handle * std::cos(a1)), at.X(to.x),
+                 at.Y(to.y));
     from = to;
   }
 }
@@ -149,19 +150,18 @@ void PdfDocument::DrawJoins(PageContent& page, const TileLayout& layout, int col
     page.MoveTo(x, layout.contentBottom);
     page.LineTo(x, contentTop);
     page.Stroke();
-    page.CentredText("overlap: lay the left edge of page " + PageName(column + 1, row) +
-                         " on this line",
-                     kSmallSize, 90, x + 3 + kSmallSize,
-                     layout.contentBottom + layout.contentHeight / 2);
+    page.CentredText(
+        "overlap: lay the left edge of page " + PageName(column + 1, row) + " on this line",
+        kSmallSize, 90, x + 3 + kSmallSize, layout.contentBottom + layout.contentHeight / 2);
   }
   if (row + 1 < layout.rows) {
     const double y = layout.contentBottom + layout.overlap;
     page.MoveTo(layout.contentLeft, y);
     page.LineTo(contentRight, y);
     page.Stroke();
-    page.CentredText("overlap: lay the top edge of page " + PageName(column, row + 1) +
-                         " on this line",
-                     kSmallSize, 0, layout.contentLeft + layout.contentWidth / 2, y + 3);
+    page.CentredText(
+        "overlap: lay the top edge of page " + PageName(column, row + 1) + " on this line",
+        kSmallSize, 0, layout.contentLeft + layout.contentWidth / 2, y + 3);
   }
   page.Dash(0, 0);
 }
@@ -198,8 +198,7 @@ void PdfDocument::DrawKey(PageContent& page, const TileLayout& layout, double le
   page.Text("Assembly (" + std::to_string(layout.columns) + " x " + std::to_string(layout.rows) +
                 " pages):",
             kSmallSize, 0, left, base + Mm(18));
-  const double cell =
-      std::min({(right - left) / layout.columns, Mm(15) / layout.rows, Mm(9)});
+  const double cell = std::min({(right - left) / layout.columns, Mm(15) / layout.rows, Mm(9)});
   const double top = base + Mm(16);
   page.FillColour(0.85, 0.85, 0.85);
   page.Rectangle(left, top - cell, cell, cell);

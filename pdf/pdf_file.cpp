@@ -51,8 +51,8 @@ class ObjectWriter {
     for (std::size_t offset : offsets_) {
       file_ += TenDigits(offset) + " 00000 n \n";
     }
-    file_ += "trailer\n<< /Size " + Decimal(offsets_.size() + 1) + " /Root " +
-             Reference(kCatalog) + " >>\nstartxref\n" + Decimal(start) + "\n%%EOF\n";
+    file_ += "trailer\n<< /Size " + Decimal(offsets_.size() + 1) + " /Root " + Reference(kCatalog) +
+             " >>\nstartxref\n" + Decimal(start) + "\n%%EOF\n";
   }
 
  private:
@@ -77,8 +77,8 @@ std::string PdfFile::Bytes() const {
     if (i > 0) kids += ' ';
     kids += Reference(PageObject(i));
   }
-  writer.Object(kPageTree, "<< /Type /Pages /Kids [" + kids + "] /Count " +
-                               Decimal(pages_.size()) + " >>");
+  writer.Object(kPageTree,
+                "<< /Type /Pages /Kids [" + kids + "] /Count " + Decimal(pages_.size()) + " >>");
   writer.Object(kFont, std::string("<< /Type /Font /Subtype /Type1 /BaseFont /") + kFontName +
                            " /Encoding /WinAnsiEncoding >>");
   for (std::size_t i = 0; i < pages_.size(); ++i) {
@@ -88,8 +88,8 @@ std::string PdfFile::Bytes() const {
                                      PdfNumber(page.size.height) + "] /Resources << /Font << /F1 " +
                                      Reference(kFont) + " >> >> /Contents " +
                                      Reference(ContentObject(i)) + " >>");
-    writer.Object(ContentObject(i), "<< /Length " + Decimal(page.content.size()) +
-                                        " >>\nstream\n" + page.content + "\nendstream");
+    writer.Object(ContentObject(i), "<< /Length " + Decimal(page.content.size()) + " >>\nstream\n" +
+                                        page.content + "\nendstream");
   }
   writer.CrossReference();
   return file;

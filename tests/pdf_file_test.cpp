@@ -1,13 +1,14 @@
 // The pieces of the PDF writer that a reader would quietly work around:
 // the cross-reference table, stream lengths, string escapes, number texts
 // and the page grid's names.
+#include "pdf/pdf_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "numeric_locale.h"
 #include "pdf/page_content.h"
-#include "pdf/pdf_file.h"
 #include "pdf/pdf_number.h"
 #include "pdf/tile_layout.h"
 
@@ -56,9 +57,17 @@ TEST(PageContent, EscapesTheStringDelimiters) {
 TEST(PdfNumber, WritesShortDecimalsWithAPointInEveryLocale) {
   const NumericLocale comma("de_DE.UTF-8");
   const std::pair<double, const char*> cases[] = {
-      {0, "0"},          {-0.0, "0"},       {-0.00004, "0"},      {12.5, "12.5"},
-      {-12.5, "-12.5"},  {595.2755905511812, "595.2756"},       {841.8897637795277, "841.8898"},
-      {0.99996, "1"},    {1190.55, "1190.55"}, {6.123e-17, "0"}, {12345678.9, "12345678.9"},
+      {0, "0"},
+      {-0.0, "0"},
+      {-0.00004, "0"},
+      {12.5, "12.5"},
+      {-12.5, "-12.5"},
+      {595.2755905511812, "595.2756"},
+      {841.8897637795277, "841.8898"},
+      {0.99996, "1"},
+      {1190.55, "1190.55"},
+      {6.123e-17, "0"},
+      {12345678.9, "12345678.9"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(pdf::PdfNumber(value), text) << value;
 }
@@ -81,9 +90,8 @@ TEST(TileLayout, CoversTheDrawingWithTheFewestPages) {
   };
   const Case cases[] = {
       {180 * mm, 245 * mm, 1, false},  // just fits A4's drawing area upright
-      {181 * mm, 245 * mm, 2, false},
-      {250 * mm, 150 * mm, 1, true},  // fits only when turned
-      {537 * mm, 200 * mm, 4, false}, {500 * mm, 140 * mm, 2, true},
+      {181 * mm, 245 * mm, 2, false},  {250 * mm, 150 * mm, 1, true},  // fits only when turned
+      {537 * mm, 200 * mm, 4, false},  {500 * mm, 140 * mm, 2, true},
       {900 * mm, 700 * mm, 18, false},
   };
   for (const Case& c : cases) {
@@ -101,9 +109,9 @@ TEST(TileLayout, CoversTheDrawingWithTheFewestPages) {
 }
 
 TEST(PageName, NamesColumnsByLettersAndRowsByNumbers) {
-  const std::tuple<int, int, const char*> cases[] = {
-      {0, 0, "A1"}, {1, 1, "B2"}, {25, 9, "Z10"}, {26, 0, "AA1"}, {27, 2, "AB3"}, {51, 0, "AZ1"},
-      {52, 0, "BA1"}};
+  const std::tuple<int, int, const char*> cases[] = {{0, 0, "A1"},   {1, 1, "B2"},   {25, 9, "Z10"},
+                                                     {26, 0, "AA1"}, {27, 2, "AB3"}, {51, 0, "AZ1"},
+                                                     {52, 0, "BA1"}};
   for (const auto& [column, row, name] : cases) EXPECT_EQ(pdf::PageName(column, row), name);
 }
 

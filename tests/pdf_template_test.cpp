@@ -49,7 +49,10 @@ std::vector<PageSize> PageSizes(const std::string& pdf) {
       Capture("pdfinfo -f 1 -l " + std::to_string(pages) + " " + ShellQuoted(pdf));
   std::vector<PageSize> sizes;
   for (int page = 1; page <= pages; ++page) {
-    const std::string label = "Page " + std::string(page < 10 ? "   " : page < 100 ? "  " : " ") +
+    const std::string label = "Page " +
+                              std::string(page < 10    ? "   "
+                                          : page < 100 ? "  "
+                                                       : " ") +
                               std::to_string(page) + " size:";
     const std::size_t at = all.find(label);
     if (at == std::string::npos) throw std::runtime_error("no " + label);
@@ -171,9 +174,8 @@ TEST_P(PdfTemplate, NamesEveryPageInTheGridTheKeyShows) {
   ASSERT_EQ(sizes_.size(), std::size_t(columns * rows));
   for (int page = 1; page <= columns * rows; ++page) {
     const std::string text = PageText(pdf_, page);
-    const std::string name =
-        std::string(1, static_cast<char>('A' + (page - 1) % columns)) +
-        std::to_string((page - 1) / columns + 1);
+    const std::string name = std::string(1, static_cast<char>('A' + (page - 1) % columns)) +
+                             std::to_string((page - 1) / columns + 1);
     EXPECT_NE(text.find(name + "\n"), std::string::npos) << "page " << page << ":\n" << text;
     EXPECT_NE(text.find(std::string("must measure exactly ") + GetParam().checkText),
               std::string::npos)
@@ -223,8 +225,9 @@ std::vector<Word> PageWords(const std::string& pdf) {
   for (std::size_t at = 0; (at = html.find("<word ", at)) != std::string::npos; ++at) {
     double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
     char text[256] = {};
-    if (std::sscanf(html.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%255[^<]",
-                    &xMin, &yMin, &xMax, &yMax, text) == 5) {
+    if (std::sscanf(html.c_str() + at,
+                    "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%255[^<]", &xMin,
+                    &yMin, &xMax, &yMax, text) == 5) {
       words.push_back({text, (xMin + xMax) / 2, yMin});
     }
   }
