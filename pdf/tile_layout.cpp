@@ -1,6 +1,7 @@
 #include "pdf/tile_layout.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace pdf {
 namespace {
@@ -13,10 +14,13 @@ constexpr double kMarginMm = 15;
 constexpr double kFooterMm = 22;
 constexpr double kOverlapMm = 10;
 
-// How many pages of `content` cover `length` with `overlap` between them.
+// How many pages of `content` cover `length` with `overlap` between them;
+// more than kMaxPages, or no number at all, counts as kMaxPages + 1, so
+// that no count overflows.
 int PagesAlong(double length, double content, double overlap) {
   if (length <= content) return 1;
-  return static_cast<int>(std::ceil((length - overlap) / (content - overlap)));
+  const double pages = std::ceil((length - overlap) / (content - overlap));
+  return pages <= kMaxPages ? static_cast<int>(pages) : kMaxPages + 1;
 }
 
 TileLayout Layout(const drawing::DrawingExtent& extent, SheetSize sheet) {
@@ -46,7 +50,12 @@ TileLayout LayOutTiles(const drawing::DrawingExtent& extent, Paper paper) {
   const SheetSize upright = UprightSize(paper);
   const TileLayout portrait = Layout(extent, upright);
   const TileLayout landscape = Layout(extent, {upright.height, upright.width});
-  return landscape.Pages() < portrait.Pages() ? landscape : portrait;
+  const TileLayout& fewer = landscape.Pages() < portrait.Pages() ? landscape : portrait;
+  if (fewer.Pages() > kMaxPages) {
+    throw std::length_error("the template would need more than " + std::to_string(kMaxPages) +
+                            " pages");
+  }
+  return fewer;
 }
 
 std::string PageName(int column, int row) {

@@ -32,8 +32,13 @@ struct TileLayout {
   double StepY() const { return contentHeight - overlap; }
 };
 
+// More pages than anyone tapes together; a larger template is refused
+// rather than written out page by page until memory runs out.
+inline constexpr int kMaxPages = 1000;
+
 // The fewest pages of `paper`, upright or turned, that show `extent` (in
 // points, y up) whole, the drawing centred on them. Upright wins a tie.
+// Throws std::length_error beyond kMaxPages.
 TileLayout LayOutTiles(const drawing::DrawingExtent& extent, Paper paper);
 
 // The page's name in the grid: its column as a letter ("A" to "Z", then

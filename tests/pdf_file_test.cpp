@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <stdexcept>
 #include <string>
 
 #include "numeric_locale.h"
@@ -105,6 +107,14 @@ TEST(TileLayout, CoversTheDrawingWithTheFewestPages) {
     // Centred: as much of the covered area to the left of the drawing as right.
     const double spareWidth = layout.columns * layout.StepX() + layout.overlap - c.width;
     EXPECT_NEAR(-c.width / 3 - layout.left, spareWidth / 2, 1e-9);
+  }
+}
+
+TEST(TileLayout, RefusesMoreThanAThousandPages) {
+  const double mm = 72 / 25.4;
+  EXPECT_NO_THROW(pdf::LayOutTiles(Box(4000 * mm, 5000 * mm), pdf::Paper::A3));
+  for (double size : {10000 * mm, 1e300, std::numeric_limits<double>::infinity()}) {
+    EXPECT_THROW(pdf::LayOutTiles(Box(size, size), pdf::Paper::A4), std::length_error) << size;
   }
 }
 

@@ -309,6 +309,8 @@ TEST(PdfTogether, SavesAllThreeOrNone) {
       {"-o", "@/dial.dxf", "--svg=@/dial.svg", "--pdf=@/missing/dial.pdf"},
       {"-o", "@/missing/dial.dxf", "--svg=@/dial.svg", "--pdf=@/dial.pdf"},
       {"--lat-deg=90", "-o", "@/dial.dxf", "--svg=@/dial.svg", "--pdf=@/dial.pdf"},
+      // A template of thousands of pages is refused, not written.
+      {"--gnomon-length=5000mm", "-o", "@/dial.dxf", "--svg=@/dial.svg", "--pdf=@/dial.pdf"},
   };
   for (const std::vector<std::string>& args : failing) {
     TempFolder other;
