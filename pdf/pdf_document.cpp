@@ -107,9 +107,7 @@ drawing::DrawingExtent PdfDocument::ExtentInPoints() const {
 }
 
 void PdfDocument::DrawTile(PageContent& page, const TileLayout& layout, int column, int row) const {
-  const double contentTop = layout.contentBottom + layout.contentHeight;
-  const Placement at{PointsPerUnit(), layout.contentLeft - (layout.left + column * layout.StepX()),
-                     contentTop - (layout.top - row * layout.StepY())};
+  const Placement at{PointsPerUnit(), layout.PageX(column, 0), layout.PageY(row, 0)};
   page.SaveClippedTo(layout.contentLeft, layout.contentBottom, layout.contentWidth,
                      layout.contentHeight);
   DrawingColour(page);

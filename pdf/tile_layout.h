@@ -30,6 +30,12 @@ struct TileLayout {
   int Pages() const { return columns * rows; }
   double StepX() const { return contentWidth - overlap; }
   double StepY() const { return contentHeight - overlap; }
+  // Where a point of the drawing (in points, y up) lies on the page in
+  // `column` or `row`, in that page's own coordinates.
+  double PageX(int column, double x) const { return contentLeft + x - (left + column * StepX()); }
+  double PageY(int row, double y) const {
+    return contentBottom + contentHeight + y - (top - row * StepY());
+  }
 };
 
 // More pages than anyone tapes together; a larger template is refused

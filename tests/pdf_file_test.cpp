@@ -110,6 +110,34 @@ TEST(TileLayout, CoversTheDrawingWithTheFewestPages) {
   }
 }
 
+// What a page shows on its dashed overlap line, its neighbour shows on its
+// frame's edge, so the pages join without a gap or a double strip.
+TEST(TileLayout, NeighboursMeetOnTheOverlapLines) {
+  const pdf::TileLayout layout = pdf::LayOutTiles(Box(2000, 3000), pdf::Paper::Letter);
+  ASSERT_GT(layout.columns, 2);
+  ASSERT_GT(layout.rows, 2);
+  const double contentRight = layout.contentLeft + layout.contentWidth;
+  const double contentTop = layout.contentBottom + layout.contentHeight;
+  for (int column = 0; column + 1 < layout.columns; ++column) {
+    // The drawing's x on this page's vertical overlap line.
+    const double x = contentRight - layout.overlap - layout.PageX(column, 0);
+    EXPECT_NEAR(layout.PageX(column + 1, x), layout.contentLeft, 1e-9);
+    EXPECT_NEAR(layout.PageX(column + 1, x + layout.overlap), contentRight - layout.StepX(), 1e-9);
+  }
+  for (int row = 0; row + 1 < layout.rows; ++row) {
+    const double y = layout.contentBottom + layout.overlap - layout.PageY(row, 0);
+    EXPECT_NEAR(layout.PageY(row + 1, y), contentTop, 1e-9);
+  }
+  // The first page starts left of and above the drawing, the last ends right
+  // of and below it.
+  EXPECT_LE(layout.PageX(0, -2000.0 / 3), contentRight);
+  EXPECT_GE(layout.PageX(0, -2000.0 / 3), layout.contentLeft);
+  EXPECT_LE(layout.PageX(layout.columns - 1, 2000.0 * 2 / 3), contentRight);
+  EXPECT_GE(layout.PageY(0, 3000.0 * 3 / 4), layout.contentBottom);
+  EXPECT_LE(layout.PageY(0, 3000.0 * 3 / 4), contentTop);
+  EXPECT_GE(layout.PageY(layout.rows - 1, -3000.0 / 4), layout.contentBottom);
+}
+
 TEST(TileLayout, RefusesMoreThanAThousandPages) {
   const double mm = 72 / 25.4;
   EXPECT_NO_THROW(pdf::LayOutTiles(Box(4000 * mm, 5000 * mm), pdf::Paper::A3));
