@@ -67,30 +67,30 @@ void WriteDxfFooter(LineBuffer& lines) {
 
 }  // namespace
 
-std::string DxfWriter::Length(double drawingUnits) const {
+std::string DxfWriter::LengthText(double drawingUnits) const {
   if (!gnomonLength_) return FormatCoordinate(drawingUnits);
   return FormatCoordinate(drawingUnits * gnomonLength_->value);
 }
 
 std::string DxfWriter::TextHeight() const {
   if (!gnomonLength_) return drawing::kTextHeightText;
-  return Length(drawing::kTextHeight);
+  return LengthText(drawing::kTextHeight);
 }
 
 void DxfWriter::AddLine(double startX, double startY, double endX, double endY) {
   EntityStart(DxfLines, "LINE");
-  Group(DxfLines, "10", Length(startX));
-  Group(DxfLines, "20", Length(startY));
-  Group(DxfLines, "11", Length(endX));
-  Group(DxfLines, "21", Length(endY));
+  Group(DxfLines, "10", LengthText(startX));
+  Group(DxfLines, "20", LengthText(startY));
+  Group(DxfLines, "11", LengthText(endX));
+  Group(DxfLines, "21", LengthText(endY));
 }
 
 void DxfWriter::AddArc(double centreX, double centreY, double radius, double startAngle,
                        double endAngle) {
   EntityStart(DxfLines, "ARC");
-  Group(DxfLines, "10", Length(centreX));
-  Group(DxfLines, "20", Length(centreY));
-  Group(DxfLines, "40", Length(radius));
+  Group(DxfLines, "10", LengthText(centreX));
+  Group(DxfLines, "20", LengthText(centreY));
+  Group(DxfLines, "40", LengthText(radius));
   Group(DxfLines, "50", FormatCoordinate(startAngle));
   Group(DxfLines, "51", FormatCoordinate(endAngle));
 }
@@ -101,10 +101,10 @@ void DxfWriter::AddText(const std::string& text, double rotation, double x, doub
   Group(DxfLines, "50", FormatGeneral(rotation));
   Group(DxfLines, "72", kCentred);
   Group(DxfLines, "1", text);
-  Group(DxfLines, "10", Length(x));
-  Group(DxfLines, "20", Length(y));
-  Group(DxfLines, "11", Length(x));
-  Group(DxfLines, "21", Length(y));
+  Group(DxfLines, "10", LengthText(x));
+  Group(DxfLines, "20", LengthText(y));
+  Group(DxfLines, "11", LengthText(x));
+  Group(DxfLines, "21", LengthText(y));
 }
 
 std::string DxfWriter::Bytes() const {

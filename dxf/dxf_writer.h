@@ -30,7 +30,8 @@ class DxfWriter : public drawing::DrawingDocument {
   std::string Bytes() const override;
 
  private:
-  std::string Length(double drawingUnits) const;
+  // A length or coordinate in the coordinate form, at true size when scaled.
+  std::string LengthText(double drawingUnits) const;
   std::string TextHeight() const;
 
   std::optional<drawing::PrintLength> gnomonLength_;
