@@ -31,7 +31,7 @@ void ReadStyleThickness(std::string_view text, DialMakerOptions& options) {
   const char* last = text.data() + text.size();
   const auto [end, ec] = std::from_chars(text.data(), last, value);
   const std::string_view symbol(end, last - end);
-  const std::optional<svg::LengthUnit> unit = svg::UnitFromSymbol(symbol);
+  const std::optional<drawing::LengthUnit> unit = drawing::UnitFromSymbol(symbol);
   if (ec != std::errc() || (!symbol.empty() && !unit) || !std::isfinite(value) || !(value > 0)) {
     throw UsageError(
         "--style-thickness takes a positive number, with a unit mm, cm or in, or without "
@@ -43,15 +43,15 @@ void ReadStyleThickness(std::string_view text, DialMakerOptions& options) {
 }
 
 design::DialOptions ToDialOptions(const DialMakerOptions& options,
-                                  const svg::PrintLength& gnomonLength) {
+                                  const drawing::PrintLength& gnomonLength) {
   design::DialOptions dial;
   dial.minuteStep = options.minuteStep;
   dial.correctionTable = options.eotTable;
   if (options.thicknessValue) {
     dial.styleThickness =
         options.thicknessUnit
-            ? svg::Millimetres({*options.thicknessValue, *options.thicknessUnit}) /
-                  svg::Millimetres(gnomonLength)
+            ? drawing::Millimetres({*options.thicknessValue, *options.thicknessUnit}) /
+                  drawing::Millimetres(gnomonLength)
             : *options.thicknessValue;
     // Both faces must stand on the plate.
     if (!(dial.styleThickness > 0 && dial.styleThickness < 2 * design::kPlateHalfWidth)) {

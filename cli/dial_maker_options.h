@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "design/dial_options.h"
-#include "svg/print_length.h"
+#include "drawing/print_length.h"
 
 namespace cli {
 
@@ -17,7 +17,7 @@ struct DialMakerOptions {
   // --style-thickness=LENGTH: a length on paper, or, without a unit, drawing
   // units.
   std::optional<double> thicknessValue;
-  std::optional<svg::LengthUnit> thicknessUnit;
+  std::optional<drawing::LengthUnit> thicknessUnit;
   // --eot-table, --eot-csv
   bool eotTable = false;
   bool eotCsv = false;
@@ -33,7 +33,7 @@ void ReadStyleThickness(std::string_view text, DialMakerOptions& options);
 // by the printed gnomon length. Throws UsageError for a gnomon as thick as
 // the plate is wide, or thicker.
 design::DialOptions ToDialOptions(const DialMakerOptions& options,
-                                  const svg::PrintLength& gnomonLength);
+                                  const drawing::PrintLength& gnomonLength);
 
 // The correction table as CSV: the header line month,day,add_seconds, then
 // a line per date, each ending in a line feed.

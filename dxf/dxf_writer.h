@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "drawing/drawing_document.h"
+#include "drawing/print_length.h"
 #include "dxf/line_buffer.h"
 
 namespace dxf {
@@ -14,6 +16,13 @@ namespace dxf {
 // header and the footer, every line ending in CR LF.
 class DxfWriter : public drawing::DrawingDocument {
  public:
+  // One drawing unit per gnomon length, and no units stated.
+  DxfWriter() = default;
+  // At true size: every length scaled so that the gnomon's base measures
+  // `gnomonLength` in its unit, which a HEADER section states for CAD
+  // programs to open the drawing at that size.
+  explicit DxfWriter(drawing::PrintLength gnomonLength) : gnomonLength_(gnomonLength) {}
+
   void AddLine(double startX, double startY, double endX, double endY) override;
   void AddSubHourLine(double startX, double startY, double endX, double endY) override;
   void AddArc(double centreX, double centreY, double radius, double startAngle,
@@ -23,6 +32,13 @@ class DxfWriter : public drawing::DrawingDocument {
   std::string Bytes() const override;
 
  private:
+  // A LINE entity on `layer`.
+  void LineRecord(const char* layer, double startX, double startY, double endX, double endY);
+  // A length or coordinate in the coordinate form, at true size when scaled.
+  std::string LengthText(double drawingUnits) const;
+  std::string TextHeight() const;
+
+  std::optional<drawing::PrintLength> gnomonLength_;
   LineBuffer DxfLines;
 };
 

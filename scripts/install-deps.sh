@@ -13,7 +13,8 @@ build=${1:-test}
 plain="g++ cmake make qt6-base-dev libgl-dev libxcb1-dev"
 package="$plain help2man librsvg2-bin dpkg-dev file"
 test="$package libgtest-dev libbenchmark-dev clang libclang-rt-dev locales util-linux
-xvfb xauth openbox x11-utils xdotool lintian appstream python3-ezdxf"
+xvfb xauth openbox x11-utils xdotool lintian appstream python3-ezdxf
+poppler-utils"
 case $build in
   plain) packages=$plain ;;
   package) packages=$package ;;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "drawing/text_style.h"
-#include "svg/arc_geometry.h"
+#include "drawing/arc_geometry.h"
 #include "svg/svg_number.h"
 #include "svg/xml_escape.h"
 
@@ -43,7 +43,7 @@ void Attribute(std::string& element, const char* name, double value) {
 
 // An SVG arc segment to `to`, turning the drawing's way: counter-clockwise
 // on paper is the negative sense once y points down.
-std::string ArcSegment(double radius, double sweep, Point to) {
+std::string ArcSegment(double radius, double sweep, drawing::Point to) {
   const std::string r = SvgNumber(radius);
   return " A " + r + " " + r + " 0 " + (sweep > 180 ? "1" : "0") + " 0 " + PointText(to.x, to.y);
 }
@@ -52,13 +52,13 @@ std::string ArcSegment(double radius, double sweep, Point to) {
 // it is drawn as two halves.
 std::string ArcPath(double centreX, double centreY, double radius, double startAngle,
                     double endAngle, double sweep) {
-  const Point from = PointOnCircle(centreX, centreY, radius, startAngle);
+  const drawing::Point from = drawing::PointOnCircle(centreX, centreY, radius, startAngle);
   std::string path = "M " + PointText(from.x, from.y);
   if (sweep == 360) {
-    path += ArcSegment(radius, 180, PointOnCircle(centreX, centreY, radius, startAngle + 180));
+    path += ArcSegment(radius, 180, drawing::PointOnCircle(centreX, centreY, radius, startAngle + 180));
     return path + ArcSegment(radius, 180, from);
   }
-  return path + ArcSegment(radius, sweep, PointOnCircle(centreX, centreY, radius, endAngle));
+  return path + ArcSegment(radius, sweep, drawing::PointOnCircle(centreX, centreY, radius, endAngle));
 }
 
 std::string LineElement(double startX, double startY, double endX, double endY) {
@@ -95,7 +95,7 @@ void SvgDocument::AddSubHourLine(double startX, double startY, double endX, doub
 
 void SvgDocument::AddArc(double centreX, double centreY, double radius, double startAngle,
                          double endAngle) {
-  const double sweep = CounterClockwiseSweep(startAngle, endAngle);
+  const double sweep = drawing::CounterClockwiseSweep(startAngle, endAngle);
   std::string element = "<path";
   Attribute(element, "d", ArcPath(centreX, centreY, radius, startAngle, endAngle, sweep));
   strokes_ += element + "/>\n";
@@ -113,14 +113,14 @@ void SvgDocument::AddText(const std::string& text, double rotation, double x, do
 }
 
 std::string SvgDocument::SizeAttributes() const {
-  DrawingExtent box = extent_;
+  drawing::DrawingExtent box = extent_;
   if (box.Empty()) box.Include(0, 0);
   box.Grow(kMargin);
   const double left = std::floor(box.MinX() / kViewBoxStep);
   const double top = std::floor(-box.MaxY() / kViewBoxStep);
   const double columns = std::ceil(box.MaxX() / kViewBoxStep) - left;
   const double rows = std::ceil(-box.MinY() / kViewBoxStep) - top;
-  const std::string unit(UnitSymbol(gnomonLength_.unit));
+  const std::string unit(drawing::UnitSymbol(gnomonLength_.unit));
   std::string attributes;
   Attribute(attributes, "width", SvgNumber(columns * kViewBoxStep * gnomonLength_.value) + unit);
   Attribute(attributes, "height", SvgNumber(rows * kViewBoxStep * gnomonLength_.value) + unit);

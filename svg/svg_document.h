@@ -3,8 +3,8 @@
 #include <string>
 
 #include "drawing/drawing_document.h"
-#include "svg/drawing_extent.h"
-#include "svg/print_length.h"
+#include "drawing/drawing_extent.h"
+#include "drawing/print_length.h"
 
 namespace svg {
 
@@ -16,7 +16,7 @@ namespace svg {
 // thinner stroke.
 class SvgDocument : public drawing::DrawingDocument {
  public:
-  explicit SvgDocument(PrintLength gnomonLength) : gnomonLength_(gnomonLength) {}
+  explicit SvgDocument(drawing::PrintLength gnomonLength) : gnomonLength_(gnomonLength) {}
 
   void AddLine(double startX, double startY, double endX, double endY) override;
   void AddSubHourLine(double startX, double startY, double endX, double endY) override;
@@ -31,8 +31,8 @@ class SvgDocument : public drawing::DrawingDocument {
  private:
   std::string SizeAttributes() const;
 
-  PrintLength gnomonLength_;
-  DrawingExtent extent_;
+  drawing::PrintLength gnomonLength_;
+  drawing::DrawingExtent extent_;
   std::string strokes_;
   std::string subHourStrokes_;
   std::string texts_;
