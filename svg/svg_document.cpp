@@ -70,11 +70,12 @@ std::string LineElement(double startX, double startY, double endX, double endY) 
   return element + "/>\n";
 }
 
-std::string StrokeGroup(double widthMm, const PrintLength& gnomonLength, const std::string& body) {
+std::string StrokeGroup(double widthMm, const drawing::PrintLength& gnomonLength,
+                        const std::string& body) {
   std::string style;
   Attribute(style, "fill", "none");
   Attribute(style, "stroke", kBlue);
-  Attribute(style, "stroke-width", widthMm / Millimetres(gnomonLength));
+  Attribute(style, "stroke-width", widthMm / drawing::Millimetres(gnomonLength));
   Attribute(style, "stroke-linecap", "round");
   return "<g" + style + ">\n" + body + "</g>\n";
 }

@@ -135,10 +135,13 @@ TEST_F(DialMaker, PrintsTheTableAsCsvWithOrWithoutADrawing) {
 }
 
 TEST_F(DialMaker, MeasuresTheThicknessAgainstTheGnomonLength) {
+  // A given gnomon length also draws the DXF at that size.
+  ASSERT_EQ(Run({"--style-thickness=0.02", "--gnomon-length=15cm"}).exitCode, 0);
+  const std::string atFifteenCentimetres = ReadFile(dxf);
+  ASSERT_EQ(Run({"--style-thickness=3mm", "--gnomon-length=15cm"}).exitCode, 0);
+  EXPECT_EQ(ReadFile(dxf), atFifteenCentimetres);
   ASSERT_EQ(Run({"--style-thickness=0.02"}).exitCode, 0);
   const std::string inDrawingUnits = ReadFile(dxf);
-  ASSERT_EQ(Run({"--style-thickness=3mm", "--gnomon-length=15cm"}).exitCode, 0);
-  EXPECT_EQ(ReadFile(dxf), inDrawingUnits);
   ASSERT_EQ(Run({"--style-thickness=2mm"}).exitCode, 0);  // against 100mm
   EXPECT_EQ(ReadFile(dxf), inDrawingUnits);
   EXPECT_NE(inDrawingUnits, ReadFile(kGolden));
