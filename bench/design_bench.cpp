@@ -2,9 +2,11 @@
 //   DesignRun        the whole run for the default site: compute, format, save
 //   DesignNoSave     the same run with its bytes going to /dev/null
 //   PlainWrite       one open-write-close of the same bytes in the same folder
+//   PdfTemplate      the run's PDF template on A4, drawn and written out
 //   ToolProcess      ziradadozo-rezudor-dxf from start to exit; with the C
 //                    library shared, as a Debian package needs, it is to
 //                    stay within 1.5x CatProcess
+//   ToolProcessPdf   the same, writing the DXF and the PDF template together
 //   CatProcess       cat copying the same drawing, from start to exit
 // The two process benchmarks also count the child's own CPU time.
 #include <benchmark/benchmark.h>
@@ -21,6 +23,7 @@
 
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
+#include "pdf/pdf_document.h"
 
 extern char** environ;
 
@@ -83,6 +86,18 @@ void PlainWrite(benchmark::State& state) {
   }
 }
 
+void PdfTemplate(benchmark::State& state) {
+  const std::string path = BenchFolder() + "/dial.pdf";
+  for (auto _ : state) {
+    QuietStatus status;
+    pdf::PdfDocument document({100, drawing::LengthUnit::Millimetre}, pdf::Paper::A4);
+    if (design::RunDesign(kDefaultSite, ".", status, {{&document, path}}).outcome !=
+        design::DesignOutcome::Finished) {
+      state.SkipWithError("design run failed");
+    }
+  }
+}
+
 double Seconds(const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec * 1e-6; }
 
 void RunProcess(benchmark::State& state, std::vector<std::string> args, const char* stdoutPath) {
@@ -113,6 +128,13 @@ void ToolProcess(benchmark::State& state) {
   RunProcess(state, {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf"}, "/dev/null");
 }
 
+void ToolProcessPdf(benchmark::State& state) {
+  RunProcess(
+      state,
+      {ZRD_CLI_PATH, "-o", BenchFolder() + "/tool.dxf", "--pdf=" + BenchFolder() + "/tool.pdf"},
+      "/dev/null");
+}
+
 void CatProcess(benchmark::State& state) {
   const std::string source = BenchFolder() + "/source.dxf";
   dxf::DxfWriter drawing;
@@ -126,7 +148,9 @@ void CatProcess(benchmark::State& state) {
 BENCHMARK(DesignRun);
 BENCHMARK(DesignNoSave);
 BENCHMARK(PlainWrite);
+BENCHMARK(PdfTemplate);
 BENCHMARK(ToolProcess)->UseRealTime();
+BENCHMARK(ToolProcessPdf)->UseRealTime();
 BENCHMARK(CatProcess)->UseRealTime();
 
 int main(int argc, char** argv) {

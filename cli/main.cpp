@@ -1,16 +1,22 @@
 // ziradadozo-rezudor-dxf: the design run without a window, for scripts.
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/dial_maker_options.h"
 #include "cli/options.h"
 #include "cli/run_report.h"
 #include "cli/usage_text.h"
+#include "design/correction_table.h"
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
+#include "pdf/pdf_document.h"
 #include "platform/number_text.h"
 #include "svg/svg_document.h"
 
@@ -43,22 +49,54 @@ std::string RunPath(const std::string& fileName) {
   return fileName == cli::kStandardOutput ? "/dev/null" : fileName;
 }
 
-std::vector<design::Output> Outputs(const cli::Options& options, dxf::DxfWriter& drawing,
-                                    svg::SvgDocument& picture) {
-  std::vector<design::Output> outputs;
-  if (options.dxfFileName) outputs.push_back({&drawing, RunPath(*options.dxfFileName)});
-  if (options.svgFileName) outputs.push_back({&picture, RunPath(*options.svgFileName)});
-  return outputs;
-}
+// The documents the tool can write, each with the file the user named for
+// it, if any.
+class Documents {
+ public:
+  explicit Documents(const cli::Options& options)
+      : drawing_(options.gnomonLengthGiven ? dxf::DxfWriter(options.gnomonLength)
+                                           : dxf::DxfWriter()),
+        picture_(options.gnomonLength),
+        printTemplate_(options.gnomonLength, options.paper),
+        asked_{{{&drawing_, options.dxfFileName},
+                {&picture_, options.svgFileName},
+                {&printTemplate_, options.pdfFileName}}} {}
+  // The list points into the object itself.
+  Documents(const Documents&) = delete;
+  Documents& operator=(const Documents&) = delete;
 
-// The bytes for standard output, if one of the documents goes there.
-const drawing::DrawingDocument* StandardOutputDocument(const cli::Options& options,
-                                                       const dxf::DxfWriter& drawing,
-                                                       const svg::SvgDocument& picture) {
-  if (options.dxfFileName == cli::kStandardOutput) return &drawing;
-  if (options.svgFileName == cli::kStandardOutput) return &picture;
-  return nullptr;
-}
+  bool AnyAsked() const {
+    return std::any_of(asked_.begin(), asked_.end(),
+                       [](const Asked& asked) { return asked.fileName.has_value(); });
+  }
+
+  std::vector<design::Output> Outputs() const {
+    std::vector<design::Output> outputs;
+    for (const Asked& asked : asked_) {
+      if (asked.fileName) outputs.push_back({asked.document, RunPath(*asked.fileName)});
+    }
+    return outputs;
+  }
+
+  // The document for standard output, if one goes there.
+  const drawing::DrawingDocument* ForStandardOutput() const {
+    for (const Asked& asked : asked_) {
+      if (asked.fileName == cli::kStandardOutput) return asked.document;
+    }
+    return nullptr;
+  }
+
+ private:
+  struct Asked {
+    drawing::DrawingDocument* document;
+    std::optional<std::string> fileName;
+  };
+
+  dxf::DxfWriter drawing_;
+  svg::SvgDocument picture_;
+  pdf::PdfDocument printTemplate_;
+  std::array<Asked, 3> asked_;
+};
 
 // Writes to standard output and closes it; a short write or a failed close
 // (a full disk, a closed pipe) fails the run.
@@ -69,20 +107,33 @@ int FinishStandardOutput(const std::string& bytes) {
   return 1;
 }
 
-int Run(const cli::Options& options) {
+// The design run into every file asked for; 0 when it finished.
+int RunDesign(const cli::Options& options, const Documents& documents) {
   ConsoleStatus status(options.verbose);
-  dxf::DxfWriter drawing;
-  svg::SvgDocument picture(options.gnomonLength);
   const std::string separator = options.localeNumbers ? platform::DecimalSeparator() : ".";
-  const design::DesignResult result =
-      design::RunDesign(options.inputs, separator, status, Outputs(options, drawing, picture));
-  if (result.outcome != design::DesignOutcome::Finished) {
-    const std::string failure = cli::FailureText(result, options, status.Last());
-    // -v has shown the status already.
-    if (!options.verbose || failure != status.Last()) Diagnose(failure);
-    return 1;
+  const design::DesignResult result = design::RunDesign(options.inputs, separator, status,
+                                                        documents.Outputs(), options.dial);
+  if (result.outcome == design::DesignOutcome::Finished) return 0;
+  const std::string failure = cli::FailureText(result, options, status.Last());
+  // -v has shown the status already.
+  if (!options.verbose || failure != status.Last()) Diagnose(failure);
+  return 1;
+}
+
+int Run(const cli::Options& options) {
+  const bool wantsCorrections = options.dial.correctionTable || options.eotCsv;
+  const bool correctionsApply = design::CorrectionTableApplies(options.inputs.zone);
+  if (wantsCorrections && !correctionsApply) Diagnose(design::kNoCorrectionTableOnLat);
+
+  const Documents documents(options);
+  const bool drawingAsked = documents.AnyAsked();
+  if (drawingAsked && RunDesign(options, documents) != 0) return 1;
+  if (options.eotCsv) {
+    // Nothing asked for but the table, and no table to give.
+    if (!correctionsApply) return drawingAsked ? 0 : 1;
+    return FinishStandardOutput(cli::CorrectionCsv());
   }
-  const drawing::DrawingDocument* toStdout = StandardOutputDocument(options, drawing, picture);
+  const drawing::DrawingDocument* toStdout = documents.ForStandardOutput();
   return toStdout != nullptr ? FinishStandardOutput(toStdout->Bytes()) : 0;
 }
 

@@ -36,25 +36,31 @@ design::DialZone ZoneValue(std::string_view text, bool daylightSaving) {
   return design::DialZone::Gmt(offset, daylightSaving);
 }
 
-svg::PrintLength GnomonLengthValue(std::string_view text) {
+drawing::PrintLength GnomonLengthValue(std::string_view text) {
   double value = 0;
   const char* first = text.data();
   const char* last = first + text.size();
   const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::general);
-  const std::optional<svg::LengthUnit> unit = svg::UnitFromSymbol(std::string_view(end, last));
+  const std::optional<drawing::LengthUnit> unit = drawing::UnitFromSymbol(std::string_view(end, last));
   if (ec != std::errc() || !unit || !std::isfinite(value) || !(value > 0)) {
     throw UsageError(
         "--gnomon-length takes a positive number and a unit mm, cm or in, such as "
         "100mm or 2.5in, not " +
         QuotedEcho(text));
   }
-  const svg::PrintLength length{value, *unit};
-  const double millimetres = svg::Millimetres(length);
+  const drawing::PrintLength length{value, *unit};
+  const double millimetres = drawing::Millimetres(length);
   if (!(millimetres >= kShortestGnomonMm && millimetres <= kLongestGnomonMm)) {
     throw UsageError("--gnomon-length must be from 0.001mm to 1000000mm (1 km), not " +
                      QuotedEcho(text));
   }
   return length;
+}
+
+pdf::Paper PaperValue(std::string_view text) {
+  const std::optional<pdf::Paper> paper = pdf::PaperFromName(text);
+  if (!paper) throw UsageError("--paper takes a4, letter or a3, not " + QuotedEcho(text));
+  return *paper;
 }
 
 design::AngleTexts CoordinateValue(std::string_view text, std::string_view option) {

@@ -5,7 +5,8 @@
 
 #include "design/design_inputs.h"
 #include "design/dial_zone.h"
-#include "svg/print_length.h"
+#include "drawing/print_length.h"
+#include "pdf/paper.h"
 
 // The values of single options, each checked as strictly as its help line
 // describes it. Each throws UsageError.
@@ -16,7 +17,10 @@ design::DialZone ZoneValue(std::string_view text, bool daylightSaving);
 
 // --gnomon-length: a number with "." as its decimal point, followed at once
 // by mm, cm or in, from a micrometre to a kilometre.
-svg::PrintLength GnomonLengthValue(std::string_view text);
+drawing::PrintLength GnomonLengthValue(std::string_view text);
+
+// --paper: a4, letter or a3.
+pdf::Paper PaperValue(std::string_view text);
 
 // --lat, --long: decimal degrees, or degrees, minutes and seconds separated
 // by colons; the parts not written are "0". `option` names the option in a

@@ -2,9 +2,12 @@
 
 #include <getopt.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 
+#include "cli/dial_maker_options.h"
 #include "cli/echo_text.h"
 #include "cli/option_values.h"
 #include "cli/same_file.h"
@@ -21,6 +24,8 @@ enum OptionId : int {
   kDst,
   kZone,
   kSvg,
+  kPdf,
+  kPaper,
   kGnomonLength,
   kLocaleNumbers,
   kLat,
@@ -31,6 +36,10 @@ enum OptionId : int {
   kLongDeg,
   kLongMin,
   kLongSec,
+  kMinutes,
+  kStyleThickness,
+  kEotTable,
+  kEotCsv,
 };
 
 constexpr const char* kShortOptions = ":ho:v";
@@ -42,6 +51,8 @@ constexpr option kLongOptions[] = {
     {"dst", no_argument, nullptr, kDst},
     {"zone", required_argument, nullptr, kZone},
     {"svg", required_argument, nullptr, kSvg},
+    {"pdf", required_argument, nullptr, kPdf},
+    {"paper", required_argument, nullptr, kPaper},
     {"gnomon-length", required_argument, nullptr, kGnomonLength},
     {"locale-numbers", no_argument, nullptr, kLocaleNumbers},
     {"lat", required_argument, nullptr, kLat},
@@ -52,6 +63,10 @@ constexpr option kLongOptions[] = {
     {"long-deg", required_argument, nullptr, kLongDeg},
     {"long-min", required_argument, nullptr, kLongMin},
     {"long-sec", required_argument, nullptr, kLongSec},
+    {"minutes", required_argument, nullptr, kMinutes},
+    {"style-thickness", required_argument, nullptr, kStyleThickness},
+    {"eot-table", no_argument, nullptr, kEotTable},
+    {"eot-csv", no_argument, nullptr, kEotCsv},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -117,24 +132,47 @@ design::AngleTexts CoordinateTexts(const CoordinateArgs& args, const design::Ang
   return {texts[0], texts[1], texts[2]};
 }
 
+// Each file asked for, under the option that named it.
+struct NamedOutput {
+  const char* option;
+  const std::optional<std::string>& fileName;
+};
+
 void CheckOutputs(const Options& options) {
-  if (!options.dxfFileName && !options.svgFileName) {
-    throw UsageError("missing -o FILE or --svg=FILE");
+  const NamedOutput outputs[] = {{"-o", options.dxfFileName},
+                                 {"--svg", options.svgFileName},
+                                 {"--pdf", options.pdfFileName}};
+  const bool anyFile = options.dxfFileName || options.svgFileName || options.pdfFileName;
+  if (!anyFile && !options.eotCsv) throw UsageError("missing -o FILE, --svg=FILE or --pdf=FILE");
+  for (const NamedOutput& output : outputs) {
+    if (output.fileName && output.fileName->empty()) {
+      throw UsageError(std::string(output.option) + " needs a file name");
+    }
   }
-  if (options.dxfFileName && options.dxfFileName->empty()) {
-    throw UsageError("-o needs a file name");
+  for (std::size_t i = 0; i < std::size(outputs); ++i) {
+    for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+      const NamedOutput& first = outputs[i];
+      const NamedOutput& second = outputs[j];
+      if (!first.fileName || !second.fileName) continue;
+      const bool bothStandard =
+          *first.fileName == kStandardOutput && *second.fileName == kStandardOutput;
+      if (bothStandard) {
+        throw UsageError(std::string(first.option) + " and " + second.option +
+                         " cannot both be standard output");
+      }
+      if (*first.fileName != kStandardOutput && *second.fileName != kStandardOutput &&
+          SameFile(*first.fileName, *second.fileName)) {
+        throw UsageError(std::string(first.option) + " and " + second.option +
+                         " name the same file");
+      }
+    }
   }
-  if (options.svgFileName && options.svgFileName->empty()) {
-    throw UsageError("--svg needs a file name");
-  }
-  if (!options.dxfFileName || !options.svgFileName) return;
-  const std::string& dxf = *options.dxfFileName;
-  const std::string& svg = *options.svgFileName;
-  if (dxf == kStandardOutput && svg == kStandardOutput) {
-    throw UsageError("-o and --svg cannot both be standard output");
-  }
-  if (dxf != kStandardOutput && svg != kStandardOutput && SameFile(dxf, svg)) {
-    throw UsageError("-o and --svg name the same file");
+  const bool anyStandard = std::any_of(std::begin(outputs), std::end(outputs),
+                                       [](const NamedOutput& output) {
+                                         return output.fileName == kStandardOutput;
+                                       });
+  if (options.eotCsv && anyStandard) {
+    throw UsageError("--eot-csv and a FILE of - both write to standard output");
   }
 }
 
@@ -153,6 +191,7 @@ Options ParseOptions(const std::vector<std::string>& args) {
   CoordinateArgs longitude{"--long", {}, {}, {"--long-deg", "--long-min", "--long-sec"}};
   std::string zone = "0";
   bool daylightSaving = false;
+  DialMakerOptions dialMaker;
   // Zero starts getopt_long afresh, so that the parser can run many times.
   optind = 0;
   opterr = 0;
@@ -185,8 +224,15 @@ Options ParseOptions(const std::vector<std::string>& args) {
       case kSvg:
         options.svgFileName = value;
         break;
+      case kPdf:
+        options.pdfFileName = value;
+        break;
+      case kPaper:
+        options.paper = PaperValue(value);
+        break;
       case kGnomonLength:
         options.gnomonLength = GnomonLengthValue(value);
+        options.gnomonLengthGiven = true;
         break;
       case kLat:
         latitude.whole = value;
@@ -212,6 +258,18 @@ Options ParseOptions(const std::vector<std::string>& args) {
       case kLongSec:
         longitude.boxes[2] = value;
         break;
+      case kMinutes:
+        dialMaker.minuteStep = ReadMinuteStep(value);
+        break;
+      case kStyleThickness:
+        ReadStyleThickness(value, dialMaker);
+        break;
+      case kEotTable:
+        dialMaker.eotTable = true;
+        break;
+      case kEotCsv:
+        dialMaker.eotCsv = true;
+        break;
       default:
         throw UsageError(Refusal(id, optopt, argv[optind - 1]));
     }
@@ -226,6 +284,9 @@ Options ParseOptions(const std::vector<std::string>& args) {
   in.longitude = CoordinateTexts(longitude, {"0", "0", "0"},
                                  origins + static_cast<int>(design::CoordinateBox::LongDegrees));
   in.zone = ZoneValue(zone, daylightSaving);
+  // A thickness with a unit is measured against the gnomon's printed length.
+  options.dial = ToDialOptions(dialMaker, options.gnomonLength);
+  options.eotCsv = dialMaker.eotCsv;
   CheckOutputs(options);
   return options;
 }

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "design/design_inputs.h"
-#include "svg/print_length.h"
+#include "design/dial_options.h"
+#include "drawing/print_length.h"
+#include "pdf/paper.h"
 
 namespace cli {
 
@@ -33,8 +35,19 @@ struct Options {
   std::optional<std::string> dxfFileName;
   // --svg: where the picture of the drawing goes.
   std::optional<std::string> svgFileName;
+  // --pdf: where the template to print at true size goes.
+  std::optional<std::string> pdfFileName;
+  // --paper: the sheets the template is tiled over.
+  pdf::Paper paper = pdf::Paper::A4;
   // --gnomon-length: the printed length of one drawing unit in the picture.
-  svg::PrintLength gnomonLength;
+  drawing::PrintLength gnomonLength;
+  // --minutes, --style-thickness (in drawing units here) and --eot-table.
+  design::DialOptions dial;
+  // --eot-csv: the correction table on standard output.
+  bool eotCsv = false;
+  // Whether --gnomon-length was given: only then is the DXF drawn at that
+  // length, with its units, instead of one unit per gnomon length.
+  bool gnomonLengthGiven = false;
   bool verbose = false;
   bool help = false;
   bool version = false;

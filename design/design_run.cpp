@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/correction_table.h"
 #include "design/fixed_frame.h"
 #include "design/hour_lines.h"
 #include "design/read_angle.h"
@@ -52,7 +53,8 @@ DesignResult Ended(DesignResult result, DesignOutcome outcome, const char* statu
 }  // namespace
 
 DesignResult RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
-                       StatusLine& status, const std::vector<Output>& outputs) {
+                       StatusLine& status, const std::vector<Output>& outputs,
+                       const DialOptions& options) {
   DesignResult result;
   try {
     status.ShowStatus(kStartingCalculations, true);
@@ -68,8 +70,11 @@ DesignResult RunDesign(const DesignInputs& inputs, std::string_view decimalSepar
     }
 
     drawing::TeeSink sink = DrawInto(outputs);
-    DrawFixedFrame(sink, latitude);
-    DrawHourLines(sink, latitude, longitude, inputs.zone);
+    DrawFixedFrame(sink, latitude, options.styleThickness);
+    DrawHourLines(sink, latitude, longitude, inputs.zone, options);
+    if (options.correctionTable && CorrectionTableApplies(inputs.zone)) {
+      DrawCorrectionTable(sink);
+    }
 
     status.ShowStatus(kSavingDxfFile, true);
     Save(outputs);

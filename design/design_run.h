@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "design/design_inputs.h"
+#include "design/dial_options.h"
 #include "drawing/drawing_document.h"
 
 namespace design {
@@ -45,8 +46,10 @@ struct DesignResult {
 // The whole of "Go!": reads and checks the coordinates, draws the frame and
 // the hour lines into every output's document, and saves them all, replacing
 // none of the files unless all are written. Nothing is saved unless the run
-// finishes; no failure escapes, each ends in a status text.
+// finishes; no failure escapes, each ends in a status text. `options` adds
+// what a dial maker asks for; by default the drawing is the window's.
 DesignResult RunDesign(const DesignInputs& inputs, std::string_view decimalSeparator,
-                       StatusLine& status, const std::vector<Output>& outputs);
+                       StatusLine& status, const std::vector<Output>& outputs,
+                       const DialOptions& options = {});
 
 }  // namespace design

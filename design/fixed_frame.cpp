@@ -19,13 +19,19 @@ void HalfOutline(drawing::DrawingSink& sink, double halfWidth, double y) {
 
 }  // namespace
 
-void DrawFixedFrame(drawing::DrawingSink& sink, double latitude) {
+void DrawFixedFrame(drawing::DrawingSink& sink, double latitude, double styleThickness) {
   const double angle = std::fabs(latitude);
   const double height = std::tan(angle * DegToRad);
 
-  // The line the gnomon stands on, then its profile: base, hypotenuse and
-  // upright, beside the plate.
-  sink.AddLine(0, 0, 0, kPlateTop);
+  // The line the gnomon stands on (one under each face of a thick one),
+  // then its profile: base,
+  // hypotenuse and upright, beside the plate.
+  if (styleThickness == 0) {
+    sink.AddLine(0, 0, 0, kPlateTop);
+  } else {
+    sink.AddLine(-styleThickness / 2, 0, -styleThickness / 2, kPlateTop);
+    sink.AddLine(styleThickness / 2, 0, styleThickness / 2, kPlateTop);
+  }
   sink.AddLine(2, 0, 3, 0);
   sink.AddLine(2, 0, 3, height);
   sink.AddLine(3, 0, 3, height);

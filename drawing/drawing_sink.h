@@ -12,6 +12,10 @@ class DrawingSink {
  public:
   virtual ~DrawingSink() = default;
   virtual void AddLine(double startX, double startY, double endX, double endY) = 0;
+  // A line that marks a time between the whole hours. It is kept apart from
+  // the other lines so that a format can give it a layer or a stroke of its
+  // own.
+  virtual void AddSubHourLine(double startX, double startY, double endX, double endY) = 0;
   // Counter-clockwise from startAngle to endAngle.
   virtual void AddArc(double centreX, double centreY, double radius, double startAngle,
                       double endAngle) = 0;

@@ -15,6 +15,9 @@ class TeeSink : public DrawingSink {
   void AddLine(double startX, double startY, double endX, double endY) override {
     for (DrawingSink* sink : sinks_) sink->AddLine(startX, startY, endX, endY);
   }
+  void AddSubHourLine(double startX, double startY, double endX, double endY) override {
+    for (DrawingSink* sink : sinks_) sink->AddSubHourLine(startX, startY, endX, endY);
+  }
   void AddArc(double centreX, double centreY, double radius, double startAngle,
               double endAngle) override {
     for (DrawingSink* sink : sinks_) sink->AddArc(centreX, centreY, radius, startAngle, endAngle);

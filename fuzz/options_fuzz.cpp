@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "svg/print_length.h"
+#include "drawing/print_length.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void CheckAccepted(const cli::Options& options) {
   if (options.dxfFileName == cli::kStandardOutput && options.svgFileName == cli::kStandardOutput) {
     __builtin_trap();
   }
-  const double millimetres = svg::Millimetres(options.gnomonLength);
+  const double millimetres = drawing::Millimetres(options.gnomonLength);
   if (!std::isfinite(millimetres) || millimetres < 1e-3 || millimetres > 1e6) __builtin_trap();
   const design::DialZone& zone = options.inputs.zone;
   if (zone.gmtOffset < -12 || zone.gmtOffset > 13) __builtin_trap();

@@ -2,8 +2,9 @@
 # Installs what is missing, then builds and runs every check: the fuzz
 # targets for a bounded time, the whole test suite under AddressSanitizer
 # and UndefinedBehaviorSanitizer, the whole suite in a release build, the
-# tool's saves under stress, and the window's starts under a real window
-# manager on a virtual display.
+# tool's saves under stress, the Debian package, the release tool's drawings
+# in the outside programs that are installed, and the window's starts under
+# a real window manager.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -68,3 +69,6 @@ if command -v Xvfb >/dev/null && command -v openbox >/dev/null; then
   cmake --build build -j"$jobs" --target ziradadozo-rezudor-design
   scripts/check-window-x11.sh build/app/ziradadozo-rezudor-design
 fi
+
+echo "== The drawings in ezdxf, LibreCAD and rsvg-convert, where installed"
+scripts/check-cad-tools.sh build/cli/ziradadozo-rezudor-dxf

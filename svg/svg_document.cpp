@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "drawing/text_style.h"
-#include "svg/arc_geometry.h"
+#include "drawing/arc_geometry.h"
 #include "svg/svg_number.h"
 #include "svg/xml_escape.h"
 
@@ -18,6 +18,8 @@ constexpr double kGlyphScale = 0.001;
 constexpr double kMargin = 0.1;
 // Thin enough for a template to cut along, whatever the gnomon length.
 constexpr double kPrintedLineWidthMm = 0.25;
+// Sub-hour lines print thinner, so that the hours still stand out.
+constexpr double kPrintedSubHourWidthMm = 0.13;
 // The view box runs along a grid of this step, in drawing units, so that
 // its numbers and the picture's size stay short.
 constexpr double kViewBoxStep = 0.01;
@@ -41,7 +43,7 @@ void Attribute(std::string& element, const char* name, double value) {
 
 // An SVG arc segment to `to`, turning the drawing's way: counter-clockwise
 // on paper is the negative sense once y points down.
-std::string ArcSegment(double radius, double sweep, Point to) {
+std::string ArcSegment(double radius, double sweep, drawing::Point to) {
   const std::string r = SvgNumber(radius);
   return " A " + r + " " + r + " 0 " + (sweep > 180 ? "1" : "0") + " 0 " + PointText(to.x, to.y);
 }
@@ -50,31 +52,51 @@ std::string ArcSegment(double radius, double sweep, Point to) {
 // it is drawn as two halves.
 std::string ArcPath(double centreX, double centreY, double radius, double startAngle,
                     double endAngle, double sweep) {
-  const Point from = PointOnCircle(centreX, centreY, radius, startAngle);
+  const drawing::Point from = drawing::PointOnCircle(centreX, centreY, radius, startAngle);
   std::string path = "M " + PointText(from.x, from.y);
   if (sweep == 360) {
-    path += ArcSegment(radius, 180, PointOnCircle(centreX, centreY, radius, startAngle + 180));
+    path += ArcSegment(radius, 180, drawing::PointOnCircle(centreX, centreY, radius, startAngle + 180));
     return path + ArcSegment(radius, 180, from);
   }
-  return path + ArcSegment(radius, sweep, PointOnCircle(centreX, centreY, radius, endAngle));
+  return path + ArcSegment(radius, sweep, drawing::PointOnCircle(centreX, centreY, radius, endAngle));
 }
 
-}  // namespace
-
-void SvgDocument::AddLine(double startX, double startY, double endX, double endY) {
+std::string LineElement(double startX, double startY, double endX, double endY) {
   std::string element = "<line";
   Attribute(element, "x1", startX);
   Attribute(element, "y1", Flipped(startY));
   Attribute(element, "x2", endX);
   Attribute(element, "y2", Flipped(endY));
-  strokes_ += element + "/>\n";
+  return element + "/>\n";
+}
+
+std::string StrokeGroup(double widthMm, const drawing::PrintLength& gnomonLength,
+                        const std::string& body) {
+  std::string style;
+  Attribute(style, "fill", "none");
+  Attribute(style, "stroke", kBlue);
+  Attribute(style, "stroke-width", widthMm / drawing::Millimetres(gnomonLength));
+  Attribute(style, "stroke-linecap", "round");
+  return "<g" + style + ">\n" + body + "</g>\n";
+}
+
+}  // namespace
+
+void SvgDocument::AddLine(double startX, double startY, double endX, double endY) {
+  strokes_ += LineElement(startX, startY, endX, endY);
+  extent_.Include(startX, startY);
+  extent_.Include(endX, endY);
+}
+
+void SvgDocument::AddSubHourLine(double startX, double startY, double endX, double endY) {
+  subHourStrokes_ += LineElement(startX, startY, endX, endY);
   extent_.Include(startX, startY);
   extent_.Include(endX, endY);
 }
 
 void SvgDocument::AddArc(double centreX, double centreY, double radius, double startAngle,
                          double endAngle) {
-  const double sweep = CounterClockwiseSweep(startAngle, endAngle);
+  const double sweep = drawing::CounterClockwiseSweep(startAngle, endAngle);
   std::string element = "<path";
   Attribute(element, "d", ArcPath(centreX, centreY, radius, startAngle, endAngle, sweep));
   strokes_ += element + "/>\n";
@@ -92,14 +114,14 @@ void SvgDocument::AddText(const std::string& text, double rotation, double x, do
 }
 
 std::string SvgDocument::SizeAttributes() const {
-  DrawingExtent box = extent_;
+  drawing::DrawingExtent box = extent_;
   if (box.Empty()) box.Include(0, 0);
   box.Grow(kMargin);
   const double left = std::floor(box.MinX() / kViewBoxStep);
   const double top = std::floor(-box.MaxY() / kViewBoxStep);
   const double columns = std::ceil(box.MaxX() / kViewBoxStep) - left;
   const double rows = std::ceil(-box.MinY() / kViewBoxStep) - top;
-  const std::string unit(UnitSymbol(gnomonLength_.unit));
+  const std::string unit(drawing::UnitSymbol(gnomonLength_.unit));
   std::string attributes;
   Attribute(attributes, "width", SvgNumber(columns * kViewBoxStep * gnomonLength_.value) + unit);
   Attribute(attributes, "height", SvgNumber(rows * kViewBoxStep * gnomonLength_.value) + unit);
@@ -113,12 +135,10 @@ std::string SvgDocument::Bytes() const {
   std::string file = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   file += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + SizeAttributes() + ">\n";
 
-  std::string strokeStyle;
-  Attribute(strokeStyle, "fill", "none");
-  Attribute(strokeStyle, "stroke", kBlue);
-  Attribute(strokeStyle, "stroke-width", kPrintedLineWidthMm / Millimetres(gnomonLength_));
-  Attribute(strokeStyle, "stroke-linecap", "round");
-  file += "<g" + strokeStyle + ">\n" + strokes_ + "</g>\n";
+  file += StrokeGroup(kPrintedLineWidthMm, gnomonLength_, strokes_);
+  if (!subHourStrokes_.empty()) {
+    file += StrokeGroup(kPrintedSubHourWidthMm, gnomonLength_, subHourStrokes_);
+  }
 
   std::string textStyle;
   Attribute(textStyle, "fill", kBlue);

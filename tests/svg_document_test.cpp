@@ -42,7 +42,7 @@ TEST(SvgDocument, DrawsArcsCounterClockwiseWithTheirWholeExtent) {
       {"full turn", 0, 360, "00", {{-1, 0}, {0, 1}, {0, -1}}},
   };
   for (const ArcCase& c : cases) {
-    svg::SvgDocument document(svg::PrintLength{});
+    svg::SvgDocument document(drawing::PrintLength{});
     document.AddArc(0, 0, 1, c.start, c.end);
     const Picture picture = ReadPicture(document.Bytes());
     ASSERT_EQ(picture.arcs.size(), 1u) << c.name;
@@ -69,7 +69,7 @@ TEST(SvgDocument, DrawsArcsCounterClockwiseWithTheirWholeExtent) {
 
 TEST(SvgDocument, KeepsTextsThatLookLikeMarkup) {
   const std::string text = "<b>5 & 6</b> 51'32'0.00\"";
-  svg::SvgDocument document(svg::PrintLength{});
+  svg::SvgDocument document(drawing::PrintLength{});
   document.AddText(text, 0, 1, 1);
   const Picture picture = ReadPicture(document.Bytes());
   ASSERT_EQ(picture.texts.size(), 1u);
@@ -79,7 +79,7 @@ TEST(SvgDocument, KeepsTextsThatLookLikeMarkup) {
 TEST(SvgDocument, RefusesNumbersNoReaderAccepts) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double infinity = std::numeric_limits<double>::infinity();
-  svg::SvgDocument document(svg::PrintLength{});
+  svg::SvgDocument document(drawing::PrintLength{});
   EXPECT_THROW(document.AddLine(0, nan, 1, 1), std::domain_error);
   EXPECT_THROW(document.AddArc(0, 0, infinity, 0, 90), std::domain_error);
   EXPECT_THROW(document.AddText("12", 0, -infinity, 0), std::domain_error);

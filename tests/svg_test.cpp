@@ -258,8 +258,8 @@ TEST(SvgUsage, RefusesBadOptionsAndWritesNothing) {
 
 TEST(SvgUsage, NeedsOneDistinctOutput) {
   const UsageCase cases[] = {
-      {{}, "missing -o FILE or --svg=FILE"},
-      {{"--gnomon-length=100mm"}, "missing -o FILE or --svg=FILE"},
+      {{}, "missing -o FILE, --svg=FILE or --pdf=FILE"},
+      {{"--gnomon-length=100mm"}, "missing -o FILE, --svg=FILE or --pdf=FILE"},
       {{"--svg="}, "--svg needs a file name"},
       {{"-o", "", "--svg=@/dial.svg"}, "-o needs a file name"},
       {{"-o", "-", "--svg=-"}, "-o and --svg cannot both be standard output"},

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace svg {
+namespace drawing {
 
 // The box, in drawing units with y up, that holds everything drawn so far.
 class DrawingExtent {
@@ -31,4 +31,4 @@ class DrawingExtent {
   double maxY_ = 0;
 };
 
-}  // namespace svg
+}  // namespace drawing

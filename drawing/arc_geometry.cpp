@@ -1,9 +1,9 @@
-#include "svg/arc_geometry.h"
+#include "drawing/arc_geometry.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace svg {
+namespace drawing {
 
 double CounterClockwiseSweep(double startAngle, double endAngle) {
   if (startAngle == endAngle) return 0;
@@ -17,4 +17,4 @@ Point PointOnCircle(double centreX, double centreY, double radius, double angle)
   return {centreX + radius * std::cos(radians), centreY + radius * std::sin(radians)};
 }
 
-}  // namespace svg
+}  // namespace drawing

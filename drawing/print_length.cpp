@@ -1,6 +1,6 @@
-#include "svg/print_length.h"
+#include "drawing/print_length.h"
 
-namespace svg {
+namespace drawing {
 namespace {
 
 constexpr LengthUnit kUnits[] = {LengthUnit::Millimetre, LengthUnit::Centimetre, LengthUnit::Inch};
@@ -38,4 +38,4 @@ double Millimetres(const PrintLength& length) {
   return length.value;
 }
 
-}  // namespace svg
+}  // namespace drawing

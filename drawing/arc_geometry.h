@@ -2,9 +2,8 @@
 
 #include "drawing/point.h"
 
-namespace svg {
+namespace drawing {
 
-using drawing::Point;
 
 // Degrees swept counter-clockwise from startAngle to endAngle, as a DXF arc
 // runs: 0 when the two angles are equal, a full 360 when they differ by
@@ -15,4 +14,4 @@ double CounterClockwiseSweep(double startAngle, double endAngle);
 // counter-clockwise from +x.
 Point PointOnCircle(double centreX, double centreY, double radius, double angle);
 
-}  // namespace svg
+}  // namespace drawing

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-namespace svg {
+namespace drawing {
 
 enum class LengthUnit { Millimetre, Centimetre, Inch };
 
@@ -22,4 +22,4 @@ std::optional<LengthUnit> UnitFromSymbol(std::string_view symbol);
 
 double Millimetres(const PrintLength& length);
 
-}  // namespace svg
+}  // namespace drawing

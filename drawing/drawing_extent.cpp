@@ -1,12 +1,12 @@
-#include "svg/drawing_extent.h"
+#include "drawing/drawing_extent.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "svg/arc_geometry.h"
+#include "drawing/arc_geometry.h"
 
-namespace svg {
+namespace drawing {
 namespace {
 
 // Generous for a sans-serif face: an average advance of 0.6 of the height
@@ -71,4 +71,4 @@ void DrawingExtent::Grow(double margin) {
   maxY_ += margin;
 }
 
-}  // namespace svg
+}  // namespace drawing
