@@ -1,6 +1,6 @@
 // Runs the whole design, as the tool does, on arbitrary input: six coordinate
-// texts, a zone, a gnomon length and a decimal separator, to a DXF drawing
-// and an SVG picture. Any input may be rejected; none may crash, and no
+// texts, a zone, a gnomon length, a dial maker's options and a decimal
+// separator, to a DXF drawing and an SVG picture. Any input may be rejected; none may crash, and no
 // drawing or picture may ever hold a "nan" or "inf" where a number belongs.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
@@ -17,6 +17,9 @@
 #include <vector>
 
 #include "design/design_run.h"
+#include "design/dial_options.h"
+#include "design/plate_geometry.h"
+#include "drawing/print_length.h"
 #include "dxf/dxf_writer.h"
 #include "platform/whole_file.h"
 #include "svg/svg_document.h"
@@ -83,11 +86,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   inputs.longitude = Angle(input);
   inputs.zone = Zone(input);
   // The tool takes any positive, finite gnomon length in one of three units.
-  svg::PrintLength gnomon;
+  drawing::PrintLength gnomon;
   gnomon.value = input.ConsumeFloatingPoint<double>();
-  gnomon.unit = input.PickValueInArray(
-      {svg::LengthUnit::Millimetre, svg::LengthUnit::Centimetre, svg::LengthUnit::Inch});
+  gnomon.unit = input.PickValueInArray({drawing::LengthUnit::Millimetre,
+                                        drawing::LengthUnit::Centimetre,
+                                        drawing::LengthUnit::Inch});
   if (!std::isfinite(gnomon.value) || !(gnomon.value > 0)) return -1;
+  const bool trueSizeDrawing = input.ConsumeBool();
+  // The tool's limits: the listed minute steps, and a gnomon thinner than
+  // the plate is wide.
+  design::DialOptions options;
+  options.minuteStep = input.PickValueInArray({0, 30, 20, 15, 10, 5});
+  options.correctionTable = input.ConsumeBool();
+  if (input.ConsumeBool()) {
+    options.styleThickness = input.ConsumeFloatingPointInRange(0.0, 2 * design::kPlateHalfWidth);
+    if (!(options.styleThickness > 0 && options.styleThickness < 2 * design::kPlateHalfWidth)) {
+      return -1;
+    }
+  }
   const std::string_view separator = input.ConsumeBool() ? "," : ".";
 
   const std::string drawingPath = OutputFolder() + "/dial.dxf";
@@ -95,11 +111,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // New files every time: a save that makes a file waits for no disk.
   ::unlink(drawingPath.c_str());
   ::unlink(picturePath.c_str());
-  dxf::DxfWriter drawing;
+  dxf::DxfWriter drawing = trueSizeDrawing ? dxf::DxfWriter(gnomon) : dxf::DxfWriter();
   svg::SvgDocument picture(gnomon);
   QuietStatus status;
   const design::DesignResult result = design::RunDesign(
-      inputs, separator, status, {{&drawing, drawingPath}, {&picture, picturePath}});
+      inputs, separator, status, {{&drawing, drawingPath}, {&picture, picturePath}}, options);
   if (result.outcome != design::DesignOutcome::Finished) return 0;
 
   const std::string drawingBytes = drawing.Bytes();
