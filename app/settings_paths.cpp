@@ -22,9 +22,11 @@ std::string WithSlash(std::string folder) {
 }  // namespace
 
 bool SettingsMayBeWritten(const std::string& file) {
+  // A file that exists is saved in place when its folder is closed, so the
+  // file's own permission decides; a new one needs the folder.
+  if (::access(file.c_str(), F_OK) == 0) return ::access(file.c_str(), W_OK) == 0;
   const std::string folder = platform::ExtractFilePath(file);
-  if (::access(folder.c_str(), W_OK | X_OK) != 0) return false;
-  return ::access(file.c_str(), F_OK) != 0 || ::access(file.c_str(), W_OK) == 0;
+  return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 ProgramFolders ChooseProgramFolders(std::string_view executablePath, const char* configHome,

@@ -24,9 +24,9 @@ using MayWrite = bool (*)(const std::string& path);
 ProgramFolders ChooseProgramFolders(std::string_view executablePath, const char* configHome,
                                     const char* home, MayWrite mayWrite);
 
-// Whether the settings file at `file` may be created or replaced: its
-// folder takes new files (it is replaced through a temporary file beside
-// it), and an existing file is writable itself.
+// Whether the settings file at `file` may be saved: an existing file when
+// it is writable itself (in a closed folder it is rewritten in place), a new
+// one when its folder takes new files.
 bool SettingsMayBeWritten(const std::string& file);
 
 // ChooseProgramFolders for this process, its environment and its rights;

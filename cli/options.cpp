@@ -10,7 +10,7 @@
 #include "cli/dial_maker_options.h"
 #include "cli/echo_text.h"
 #include "cli/option_values.h"
-#include "cli/same_file.h"
+#include "platform/same_file.h"
 #include "design/design_run.h"
 
 namespace cli {
@@ -161,7 +161,7 @@ void CheckOutputs(const Options& options) {
                          " cannot both be standard output");
       }
       if (*first.fileName != kStandardOutput && *second.fileName != kStandardOutput &&
-          SameFile(*first.fileName, *second.fileName)) {
+          platform::NameTheSameFile(*first.fileName, *second.fileName)) {
         throw UsageError(std::string(first.option) + " and " + second.option +
                          " name the same file");
       }

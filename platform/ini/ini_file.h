@@ -17,8 +17,6 @@ class IniFile {
  public:
   explicit IniFile(std::string fileName);
 
-  const std::string& FileName() const { return fileName_; }
-
   // The stored text, cut to its first 2047 characters; `defaultValue` when
   // the file, section or key is missing or the file cannot be read. A key
   // with an empty value reads as empty.
@@ -32,7 +30,7 @@ class IniFile {
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
   // Each write creates the file, section or key where missing. Throws
-  // FileError("Unable to write to " + FileName()), with the path and the
+  // FileError("Unable to write to " + the file's name), with the path and the
   // system's reason, when the file cannot be written, or exists but cannot
   // be read; the file is then left as it was.
   // A value is one line: whatever follows a CR or LF in it is not stored.
