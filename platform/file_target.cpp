@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "platform/errors.h"
+#include "platform/paths.h"
 
 namespace platform {
 namespace {
@@ -23,10 +24,13 @@ std::string RealPath(const std::string& path) {
   return real ? std::string(real.get()) : std::string();
 }
 
+// The folder to open ("." for none; the root keeps its "/") and the name.
 std::pair<std::string, std::string> Split(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return {".", path};
-  return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
+  std::string folder = ExtractFilePath(path);
+  std::string name = path.substr(folder.size());
+  if (folder.empty()) return {".", name};
+  if (folder.size() > 1) folder.pop_back();
+  return {folder, name};
 }
 
 // /dev/fd and /proc/self/fd both lead to /proc/PID/fd; /proc/thread-self/fd
