@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_folder.h"
 #include "design/design_run.h"
 #include "dxf/dxf_writer.h"
 #include "pdf/pdf_document.h"
@@ -33,14 +34,6 @@ class QuietStatus : public design::StatusLine {
  public:
   void ShowStatus(const std::string&, bool) override {}
 };
-
-const std::string& BenchFolder() {
-  static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zrd-bench-XXXXXX").string();
-    return std::string(::mkdtemp(pattern.data()));
-  }();
-  return folder;
-}
 
 const design::DesignInputs kDefaultSite{
     {"0", "0", "0"}, {"51", "32", "0.0"}, design::DialZone::Gmt(0)};
@@ -157,10 +150,4 @@ BENCHMARK(ToolProcess)->UseRealTime();
 BENCHMARK(ToolProcessPdf)->UseRealTime();
 BENCHMARK(CatProcess)->UseRealTime();
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  std::filesystem::remove_all(BenchFolder());
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksAndClean(argc, argv); }

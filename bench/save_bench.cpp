@@ -14,17 +14,10 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_folder.h"
 #include "platform/atomic_file.h"
 
 namespace {
-
-const std::string& BenchFolder() {
-  static const std::string folder = [] {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zrd-save-XXXXXX").string();
-    return std::string(::mkdtemp(pattern.data()));
-  }();
-  return folder;
-}
 
 const std::string kBytes(11 * 1024, 'x');
 
@@ -61,10 +54,4 @@ BENCHMARK(SaveNewFile)->UseRealTime();
 BENCHMARK(SaveReplacingFile)->UseRealTime();
 BENCHMARK(PlainWrite)->UseRealTime();
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  std::filesystem::remove_all(BenchFolder());
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksAndClean(argc, argv); }

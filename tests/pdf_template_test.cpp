@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "run_tool.h"
+#include "tool_usage.h"
 #include "svg_picture.h"
 #include "temp_folder.h"
 
@@ -287,15 +288,6 @@ TEST(PdfLocale, BytesDoNotDependOnTheLocale) {
   EXPECT_EQ(ReadFile(folder.File("de.pdf")), ReadFile(folder.File("c.pdf")));
 }
 
-// "@" in an argument stands for the test's folder.
-std::vector<std::string> InFolder(std::vector<std::string> args, const TempFolder& folder) {
-  for (std::string& arg : args) {
-    const std::size_t at = arg.find('@');
-    if (at != std::string::npos) arg.replace(at, 1, folder.Path());
-  }
-  return args;
-}
-
 // The drawing, the picture and the template are saved together or not at all.
 TEST(PdfTogether, SavesAllThreeOrNone) {
   TempFolder folder;
@@ -325,27 +317,15 @@ TEST(PdfTogether, SavesAllThreeOrNone) {
   }
 }
 
-struct UsageCase {
-  std::vector<std::string> args;
-  const char* message;
-};
-
 TEST(PdfUsage, RefusesBadOptionsAndWritesNothing) {
-  const UsageCase cases[] = {
+  const std::vector<UsageCase> cases = {
       {{"--pdf=@/t.pdf", "--paper=b5"}, "--paper takes a4, letter or a3, not 'b5'"},
       {{"--pdf=@/t.pdf", "--paper=A4"}, "--paper takes a4, letter or a3, not 'A4'"},
       {{"--pdf="}, "--pdf needs a file name"},
       {{"-o", "@/dial", "--pdf=@/./dial"}, "-o and --pdf name the same file"},
       {{"--svg=@/dial", "--pdf=@/dial"}, "--svg and --pdf name the same file"},
   };
-  for (const UsageCase& c : cases) {
-    TempFolder folder;
-    const ToolRun run = RunTool(InFolder(c.args, folder));
-    EXPECT_EQ(run.exitCode, 2) << c.message;
-    EXPECT_EQ(run.err.rfind(std::string("ziradadozo-rezudor-dxf: ") + c.message + "\n", 0), 0u)
-        << run.err;
-    EXPECT_EQ(folder.EntryCount(), 0u) << c.message;
-  }
+  ExpectUsageErrorsInFolder(cases);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "run_tool.h"
+#include "tool_usage.h"
 #include "svg_picture.h"
 #include "temp_folder.h"
 
@@ -26,15 +27,6 @@ bool Near(double picture, double drawing) {
 bool SameDirection(double a, double b) {
   const double difference = std::remainder(a - b, 360.0);
   return std::fabs(difference) <= 1e-9;
-}
-
-// "@" in an argument stands for the test's folder.
-std::vector<std::string> InFolder(std::vector<std::string> args, const TempFolder& folder) {
-  for (std::string& arg : args) {
-    const std::size_t at = arg.find('@');
-    if (at != std::string::npos) arg.replace(at, 1, folder.Path());
-  }
-  return args;
 }
 
 struct Site {
@@ -225,11 +217,6 @@ TEST(SvgLocale, NumbersKeepTheirPointInACommaLocale) {
   EXPECT_EQ(ReadFile(folder.File("de.svg")), ReadFile(folder.File("c.svg")));
 }
 
-struct UsageCase {
-  std::vector<std::string> args;
-  const char* message;
-};
-
 TEST(SvgUsage, RefusesBadOptionsAndWritesNothing) {
   const char* badLength = "--gnomon-length takes a positive number and a unit mm, cm or in";
   const char* badRange = "--gnomon-length must be from 0.001mm to 1000000mm (1 km)";
@@ -257,7 +244,7 @@ TEST(SvgUsage, RefusesBadOptionsAndWritesNothing) {
 }
 
 TEST(SvgUsage, NeedsOneDistinctOutput) {
-  const UsageCase cases[] = {
+  const std::vector<UsageCase> cases = {
       {{}, "missing -o FILE, --svg=FILE or --pdf=FILE"},
       {{"--gnomon-length=100mm"}, "missing -o FILE, --svg=FILE or --pdf=FILE"},
       {{"--svg="}, "--svg needs a file name"},
@@ -267,14 +254,7 @@ TEST(SvgUsage, NeedsOneDistinctOutput) {
       {{"-o", "@/dial", "--svg=@/dial"}, "-o and --svg name the same file"},
       {{"-o", "@/dial", "--svg=@/./dial"}, "-o and --svg name the same file"},
   };
-  for (const UsageCase& c : cases) {
-    TempFolder folder;
-    const ToolRun run = RunTool(InFolder(c.args, folder));
-    EXPECT_EQ(run.exitCode, 2) << c.message;
-    EXPECT_EQ(run.err.rfind(std::string("ziradadozo-rezudor-dxf: ") + c.message + "\n", 0), 0u)
-        << run.err;
-    EXPECT_EQ(folder.EntryCount(), 0u) << c.message;
-  }
+  ExpectUsageErrorsInFolder(cases);
 }
 
 struct FailureCase {
