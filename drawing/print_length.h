@@ -22,4 +22,12 @@ std::optional<LengthUnit> UnitFromSymbol(std::string_view symbol);
 
 double Millimetres(const PrintLength& length);
 
+// PostScript points (1/72 in) in a millimetre.
+inline constexpr double kPointsPerMm = 72 / 25.4;
+
+// The printed strokes of a true-size picture or template, whatever the
+// gnomon length: thin enough to cut along; sub-hour lines thinner still.
+inline constexpr double kPrintedLineWidthMm = 0.25;
+inline constexpr double kPrintedSubHourLineWidthMm = 0.13;
+
 }  // namespace drawing

@@ -3,7 +3,6 @@
 namespace pdf {
 namespace {
 
-constexpr double kPointsPerMm = 72 / 25.4;
 
 }  // namespace
 
@@ -19,11 +18,11 @@ SheetSize UprightSize(Paper paper) {
     case Paper::Letter:
       return {8.5 * 72, 11 * 72};
     case Paper::A3:
-      return {297 * kPointsPerMm, 420 * kPointsPerMm};
+      return {297 * drawing::kPointsPerMm, 420 * drawing::kPointsPerMm};
     case Paper::A4:
       break;
   }
-  return {210 * kPointsPerMm, 297 * kPointsPerMm};
+  return {210 * drawing::kPointsPerMm, 297 * drawing::kPointsPerMm};
 }
 
 drawing::PrintLength CheckLength(Paper paper) {

@@ -12,13 +12,8 @@
 namespace pdf {
 namespace {
 
-constexpr double kPointsPerMm = 72 / 25.4;
 // The same margin around the drawing as the SVG picture leaves.
 constexpr double kDrawingMargin = 0.1;
-// Thin enough for a template to cut along, whatever the gnomon length.
-constexpr double kLineWidthMm = 0.25;
-// Sub-hour lines print thinner, as in the SVG picture.
-constexpr double kSubHourLineWidthMm = 0.13;
 // Bezier curves follow a circle to within 0.03 % of its radius over a
 // quarter turn at most.
 constexpr double kMaxCurveDegrees = 90;
@@ -29,7 +24,7 @@ constexpr double kBarHeightMm = 2.5;
 constexpr double kBarLeftMm = 32;
 constexpr double kKeyGapMm = 8;
 
-double Mm(double millimetres) { return millimetres * kPointsPerMm; }
+double Mm(double millimetres) { return millimetres * drawing::kPointsPerMm; }
 
 void DrawingColour(PageContent& page) {
   page.StrokeColour(0, 0, 1);
@@ -101,7 +96,7 @@ void PdfDocument::AddText(const std::string& text, double rotation, double x, do
 }
 
 double PdfDocument::PointsPerUnit() const {
-  return drawing::Millimetres(gnomonLength_) * kPointsPerMm;
+  return drawing::Millimetres(gnomonLength_) * drawing::kPointsPerMm;
 }
 
 drawing::DrawingExtent PdfDocument::ExtentInPoints() const {
@@ -119,7 +114,7 @@ void PdfDocument::DrawTile(PageContent& page, const TileLayout& layout, int colu
   page.SaveClippedTo(layout.contentLeft, layout.contentBottom, layout.contentWidth,
                      layout.contentHeight);
   DrawingColour(page);
-  page.LineWidth(Mm(kLineWidthMm));
+  page.LineWidth(Mm(drawing::kPrintedLineWidthMm));
   page.RoundCaps();
   for (const Line& line : lines_) {
     page.MoveTo(at.X(line.startX), at.Y(line.startY));
@@ -132,7 +127,7 @@ void PdfDocument::DrawTile(PageContent& page, const TileLayout& layout, int colu
   }
   page.Stroke();
   if (!subHourLines_.empty()) {
-    page.LineWidth(Mm(kSubHourLineWidthMm));
+    page.LineWidth(Mm(drawing::kPrintedSubHourLineWidthMm));
     for (const Line& line : subHourLines_) {
       page.MoveTo(at.X(line.startX), at.Y(line.startY));
       page.LineTo(at.X(line.endX), at.Y(line.endY));

@@ -3,10 +3,11 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "drawing/print_length.h"
+
 namespace pdf {
 namespace {
 
-constexpr double kPointsPerMm = 72 / 25.4;
 // Wider than any printer's unprintable border.
 constexpr double kMarginMm = 15;
 // The strip under the content area for the page's name, the check bar and,
@@ -26,9 +27,9 @@ int PagesAlong(double length, double content, double overlap) {
 TileLayout Layout(const drawing::DrawingExtent& extent, SheetSize sheet) {
   TileLayout layout;
   layout.sheet = sheet;
-  layout.margin = kMarginMm * kPointsPerMm;
-  layout.footer = kFooterMm * kPointsPerMm;
-  layout.overlap = kOverlapMm * kPointsPerMm;
+  layout.margin = kMarginMm * drawing::kPointsPerMm;
+  layout.footer = kFooterMm * drawing::kPointsPerMm;
+  layout.overlap = kOverlapMm * drawing::kPointsPerMm;
   layout.contentLeft = layout.margin;
   layout.contentBottom = layout.margin + layout.footer;
   layout.contentWidth = sheet.width - 2 * layout.margin;

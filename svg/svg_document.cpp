@@ -16,10 +16,6 @@ constexpr const char* kBlue = "#0000FF";
 // font only a fraction of a unit high.
 constexpr double kGlyphScale = 0.001;
 constexpr double kMargin = 0.1;
-// Thin enough for a template to cut along, whatever the gnomon length.
-constexpr double kPrintedLineWidthMm = 0.25;
-// Sub-hour lines print thinner, so that the hours still stand out.
-constexpr double kPrintedSubHourWidthMm = 0.13;
 // The view box runs along a grid of this step, in drawing units, so that
 // its numbers and the picture's size stay short.
 constexpr double kViewBoxStep = 0.01;
@@ -135,9 +131,9 @@ std::string SvgDocument::Bytes() const {
   std::string file = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   file += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" + SizeAttributes() + ">\n";
 
-  file += StrokeGroup(kPrintedLineWidthMm, gnomonLength_, strokes_);
+  file += StrokeGroup(drawing::kPrintedLineWidthMm, gnomonLength_, strokes_);
   if (!subHourStrokes_.empty()) {
-    file += StrokeGroup(kPrintedSubHourWidthMm, gnomonLength_, subHourStrokes_);
+    file += StrokeGroup(drawing::kPrintedSubHourLineWidthMm, gnomonLength_, subHourStrokes_);
   }
 
   std::string textStyle;
